@@ -1,0 +1,49 @@
+// The base of every figure: two defining points, a colour, the centre flag
+// and the fill brush, with the twelve operations every figure has.
+#pragma once
+
+#include "platform/gdi.h"
+#include "platform/object.h"
+#include "platform/types.h"
+
+#include <memory>
+
+class CDC;
+
+class CFigure : public CObject {
+    DECLARE_SERIAL(CFigure)
+public:
+    CFigure() = default;
+    ~CFigure() override = default;
+
+    void Serialize(CArchive& ar) override;
+    virtual void Draw(CDC* pDC);
+    virtual std::unique_ptr<CFigure> CopyMoved(CSize offset) const;
+    // nOp: 0 mirror x about nSumX / 2, 1 mirror y about nSumY / 2,
+    // 2 zoom in by 1.25, 3 zoom out by 1.25; any other op changes nothing.
+    virtual void Transform(int nSumX, int nSumY, int nOp);
+    virtual void DrawHandles(CDC* pDC);
+    virtual BOOL HitEndPoint(int x, int y) const;
+    virtual CPoint SnapEndPoint(int x, int y) const;
+    virtual CPoint OppositeEndPoint(int x, int y) const;
+    virtual void DrawMovedOutline(CDC* pDC, int x, int y, int xFrom, int yFrom);
+    virtual std::unique_ptr<CFigure> CopyWithPoints(int x1, int y1, int x2, int y2) const;
+
+    CRect GetBoundRect() const;
+    CRect GetPointRect() const { return CRect(m_x1, m_y1, m_x2, m_y2); }
+    // Rebuilds m_brush in m_color; a style outside 1 to 14 keeps the old brush.
+    void MakeFillBrush(int nFillStyle);
+
+    COLORREF m_color = 0;
+    int m_x1 = 0;
+    int m_y1 = 0;
+    int m_x2 = 0;
+    int m_y2 = 0;
+    int m_nCorner = 0;
+    CBrush m_brush;
+    int m_bCentre = 0;
+
+protected:
+    // Draws the centre cross of the closed shapes when m_bCentre is set.
+    void DrawCentreCross(CDC* pDC) const;
+};

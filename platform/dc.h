@@ -1,0 +1,135 @@
+// The device context: every figure, preview, grid dot and printed page is
+// drawn through it. It keeps one state record (objects, raster operation,
+// background mode, colours, current position, mapping) and maps logical
+// coordinates to device pixels itself, so text stays upright and raster
+// operations see exact pixels. Antialiasing is never used: previews rely
+// on drawing a shape twice with R2_NOT restoring every pixel.
+#pragma once
+
+#include "platform/gdi.h"
+#include "platform/types.h"
+
+#include <QRect>
+#include <QString>
+
+#include <memory>
+
+class QImage;
+class QPainter;
+class QPaintDevice;
+
+// Logical units (0.01 mm) per screen pixel at a device pixel ratio of 1:
+// the 27195 x 20396 canvas is then 1024 x 768 pixels.
+constexpr double kScreenUnitsPerPixel = 26.55844;
+
+class CDC {
+public:
+    CDC();
+    // Draws onto pDevice with MM_HIMETRIC at dUnitsPerPixel logical units per
+    // device pixel. On a QImage every operation works; on other devices
+    // (printers) everything but the pixel reads (GetPixel, ExtFloodFill).
+    explicit CDC(QPaintDevice* pDevice, double dUnitsPerPixel = kScreenUnitsPerPixel);
+    ~CDC();
+    CDC(const CDC&) = delete;
+    CDC& operator=(const CDC&) = delete;
+
+    BOOL Attach(QPaintDevice* pDevice, double dUnitsPerPixel = kScreenUnitsPerPixel);
+    void Detach();
+    QPaintDevice* GetDevice() const { return m_pDevice; }
+    QImage* GetImage() const { return m_pImage; }
+
+    // Mapping.
+    int SetMapMode(int nMapMode);
+    int GetMapMode() const { return m_nMapMode; }
+    double GetUnitsPerPixel() const { return m_dUnitsPerPixel; }
+    void SetUnitsPerPixel(double dUnitsPerPixel);
+    CPoint SetViewportOrg(int x, int y);
+    CPoint SetViewportOrg(CPoint pt) { return SetViewportOrg(pt.x, pt.y); }
+    CPoint GetViewportOrg() const { return m_ptViewportOrg; }
+    void DPtoLP(CPoint* pPoints, int nCount = 1) const;
+    void DPtoLP(CRect* pRect) const;
+    void LPtoDP(CPoint* pPoints, int nCount = 1) const;
+    void LPtoDP(CRect* pRect) const;
+    int GetDeviceCaps(int nIndex) const;
+    void SetTechnology(int nTechnology) { m_nTechnology = nTechnology; }
+
+    // Modes and colours.
+    int SetROP2(int nDrawMode);
+    int GetROP2() const { return m_nROP2; }
+    int SetBkMode(int nBkMode);
+    int GetBkMode() const { return m_nBkMode; }
+    COLORREF SetBkColor(COLORREF color);
+    COLORREF GetBkColor() const { return m_colorBk; }
+    COLORREF SetTextColor(COLORREF color);
+    COLORREF GetTextColor() const { return m_colorText; }
+
+    // Selection: returns the object selected before, or null (and keeps the
+    // current object) when the object has no handle.
+    CPen* SelectObject(CPen* pPen);
+    CBrush* SelectObject(CBrush* pBrush);
+    CFont* SelectObject(CFont* pFont);
+    CGdiObject* SelectObject(CGdiObject* pObject);
+    CGdiObject* SelectStockObject(int nIndex);
+
+    // Lines and shapes, in logical coordinates.
+    CPoint MoveTo(int x, int y);
+    CPoint MoveTo(CPoint pt) { return MoveTo(pt.x, pt.y); }
+    BOOL LineTo(int x, int y);
+    BOOL LineTo(CPoint pt) { return LineTo(pt.x, pt.y); }
+    CPoint GetCurrentPosition() const { return m_ptCurrent; }
+    BOOL Rectangle(int x1, int y1, int x2, int y2);
+    BOOL RoundRect(int x1, int y1, int x2, int y2, int x3, int y3);
+    BOOL Ellipse(int x1, int y1, int x2, int y2);
+    // Arc, Chord and Pie run counter-clockwise as seen on the screen (y up),
+    // from where the ray from the centre through (x3, y3) meets the ellipse
+    // to where the ray through (x4, y4) meets it.
+    BOOL Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL Chord(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4);
+    BOOL PolyBezier(const CPoint* pPoints, int nCount);
+    BOOL Polygon(const CPoint* pPoints, int nCount);
+
+    // Pixels and text.
+    COLORREF SetPixel(int x, int y, COLORREF color);
+    BOOL SetPixelV(int x, int y, COLORREF color);
+    COLORREF GetPixel(int x, int y) const;
+    // The top-left corner of the text's cell lies at (x, y).
+    BOOL TextOut(int x, int y, const QString& strText);
+    BOOL ExtFloodFill(int x, int y, COLORREF color, UINT nFillType);
+
+    // Block transfers, in logical coordinates of each context.
+    BOOL BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc, DWORD dwRop);
+    BOOL StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
+                    int nSrcWidth, int nSrcHeight, DWORD dwRop);
+
+    // Device pixels touched since the last reset (pen widths included), so
+    // a view knows which part of its surface to show again.
+    QRect GetTouchedRect() const { return m_rectTouched; }
+    void ResetTouchedRect() { m_rectTouched = QRect(); }
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> m_pImpl;
+
+    QPaintDevice* m_pDevice = nullptr;
+    QImage* m_pImage = nullptr;
+    int m_nMapMode = MM_HIMETRIC;
+    double m_dUnitsPerPixel = kScreenUnitsPerPixel;
+    CPoint m_ptViewportOrg;
+    int m_nTechnology = DT_RASDISPLAY;
+
+    int m_nROP2 = R2_COPYPEN;
+    int m_nBkMode = OPAQUE;
+    COLORREF m_colorBk = RGB(255, 255, 255);
+    COLORREF m_colorText = RGB(0, 0, 0);
+    CPoint m_ptCurrent;
+
+    CPen* m_pPen = nullptr;
+    CBrush* m_pBrush = nullptr;
+    CFont* m_pFont = nullptr;
+    PenData m_pen;
+    BrushData m_brush;
+    LOGFONT m_logFont;
+
+    QRect m_rectTouched;
+};

@@ -1,0 +1,5 @@
+#include "platform/object.h"
+
+void CObject::Serialize(CArchive&)
+{
+}

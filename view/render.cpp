@@ -1,0 +1,31 @@
+// Painting a drawing: the figures in list order, then the grid on top.
+#include "view/render.h"
+
+#include "document/mydrevikdoc.h"
+#include "platform/dc.h"
+
+void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles)
+{
+    pDC->SetROP2(R2_COPYPEN);
+    const int nCount = pDoc->GetVisibleCount();
+    for (int i = 0; i < nCount; ++i) {
+        CFigure* pFigure = pDoc->GetFigure(i);
+        if (!pFigure)
+            continue;
+        pFigure->Draw(pDC);
+        if (bHandles)
+            pFigure->DrawHandles(pDC);
+    }
+}
+
+void PaintGrid(CDC* pDC, int nDotX, int nDotY, CSize sizeCanvas, COLORREF colorGrid)
+{
+    // A spacing of zero or less would never advance.
+    if (nDotX <= 0 || nDotY <= 0)
+        return;
+    const int nOldRop = pDC->SetROP2(R2_MASKPENNOT);
+    for (std::int64_t x = 0; x < sizeCanvas.cx; x += nDotX)
+        for (std::int64_t y = 0; y < sizeCanvas.cy; y += nDotY)
+            pDC->SetPixelV(int(x), int(-y), colorGrid);
+    pDC->SetROP2(nOldRop);
+}
