@@ -33,3 +33,97 @@ constexpr unsigned ID_GRID_LARGE = 32845;
 constexpr unsigned ID_GRID_EXTRA_LARGE = 32846;
 constexpr unsigned ID_GRID_SYNC = 32847;
 constexpr unsigned ID_GRID_SHOW = 32848;
+
+// Drawing settings: tools. The current tool is the id of its command.
+constexpr unsigned ID_TOOL_LINE = 32771;
+constexpr unsigned ID_TOOL_RECTANGLE = 32772;
+constexpr unsigned ID_TOOL_RECT_FILL = 32773;
+constexpr unsigned ID_TOOL_ELLIPSE_FILL = 32776;
+constexpr unsigned ID_TOOL_ELLIPSE = 32785;
+constexpr unsigned ID_TOOL_RECT_ROUND = 32786;
+constexpr unsigned ID_TOOL_RECT_ROUND_FILL = 32787;
+constexpr unsigned ID_TOOL_RADIAL_CIRCLE = 32795;
+constexpr unsigned ID_TOOL_RADIAL_CIRCLE_FILL = 32796;
+constexpr unsigned ID_TOOL_CENTRIC_LINES = 32812;
+constexpr unsigned ID_TOOL_PARALLEL_LINES = 32817;
+constexpr unsigned ID_TOOL_END_LINES = 32818;
+constexpr unsigned ID_TOOL_MEASURE = 32820;
+constexpr unsigned ID_TOOL_ARC = 32821;
+constexpr unsigned ID_TOOL_CHORD = 32822;
+constexpr unsigned ID_TOOL_PIE = 32823;
+constexpr unsigned ID_TOOL_CHORD_FILL = 32824;
+constexpr unsigned ID_TOOL_PIE_FILL = 32825;
+constexpr unsigned ID_TOOL_BEZIER = 32826;
+constexpr unsigned ID_TOOL_POLYGON = 32842;
+constexpr unsigned ID_TOOL_THREAD = 32852;
+constexpr unsigned ID_TOOL_TEXT = 32853;
+constexpr unsigned ID_TOOL_FREE_DRAW = 32866;
+constexpr unsigned ID_TOOL_FLOOD_FILL = 32868;
+
+// Drawing settings: line thickness.
+constexpr unsigned ID_LINE_SINGLE = 32780;
+constexpr unsigned ID_LINE_DOUBLE = 32781;
+constexpr unsigned ID_LINE_TRIPLE = 32782;
+
+// Drawing settings: fill styles (from the bitmap fills on, the ids do
+// not follow the style index).
+constexpr unsigned ID_FILL_SOLID = 32798;
+constexpr unsigned ID_FILL_DIAGONAL_DOWN = 32799;
+constexpr unsigned ID_FILL_CROSS = 32800;
+constexpr unsigned ID_FILL_DIAGONAL_CROSS = 32801;
+constexpr unsigned ID_FILL_DIAGONAL_UP = 32802;
+constexpr unsigned ID_FILL_HORIZONTAL = 32803;
+constexpr unsigned ID_FILL_VERTICAL = 32804;
+constexpr unsigned ID_FILL_BIT_ARROW = 32882;
+constexpr unsigned ID_FILL_BIT_BIG_CROSS = 32883;
+constexpr unsigned ID_FILL_BIT_CIRCLE = 32884;
+constexpr unsigned ID_FILL_BIT_HORZ_SINE = 32885;
+constexpr unsigned ID_FILL_BIT_VERT_SINE = 32886;
+constexpr unsigned ID_FILL_BIT_SMALL_CROSS = 32887;
+constexpr unsigned ID_FILL_BIT_DIAMOND = 32888;
+
+// Drawing settings: pen styles.
+constexpr unsigned ID_PEN_SOLID = 32828;
+constexpr unsigned ID_PEN_DASH = 32829;
+constexpr unsigned ID_PEN_DOT = 32830;
+constexpr unsigned ID_PEN_DASHDOT = 32831;
+constexpr unsigned ID_PEN_DASHDOTDOT = 32832;
+
+// Drawing settings: display units.
+constexpr unsigned ID_UNITS_HIGH_METRIC = 32805;
+constexpr unsigned ID_UNITS_LOW_METRIC = 32806;
+constexpr unsigned ID_UNITS_HIGH_ENGLISH = 32807;
+constexpr unsigned ID_UNITS_LOW_ENGLISH = 32808;
+constexpr unsigned ID_UNITS_TWIPS = 32809;
+constexpr unsigned ID_UNITS_PIXELS = 32810;
+
+// Drawing settings: the figure the radial tool repeats.
+constexpr unsigned ID_RADIAL_RECT_FILL = 32833;
+constexpr unsigned ID_RADIAL_RECT_ROUND_FILL = 32834;
+constexpr unsigned ID_RADIAL_ELLIPSE_FILL = 32835;
+constexpr unsigned ID_RADIAL_CHORD_FILL = 32836;
+constexpr unsigned ID_RADIAL_PIE_FILL = 32837;
+constexpr unsigned ID_RADIAL_LINE = 32838;
+
+// Drawing settings: modes, colour, font and options.
+constexpr unsigned ID_RUBBER = 32788;
+constexpr unsigned ID_COLOR = 32789;
+constexpr unsigned ID_CONCENTRIC_MODE = 32827;
+constexpr unsigned ID_MODIFY_OPTIONS = 32849;
+constexpr unsigned ID_SET_FONT = 32850;
+constexpr unsigned ID_RADIAL_TOOL = 32856;
+
+// Option dialogs and their controls.
+constexpr int IDOK = 1;
+constexpr int IDCANCEL = 2;
+constexpr unsigned IDD_OPTIONS = 138;
+constexpr unsigned IDD_MEASURE = 143;
+constexpr unsigned IDD_TEXT = 144;
+constexpr unsigned IDC_SLIDER_THICKNESS = 1000;
+constexpr unsigned IDC_SLIDER_CONCENTRIC = 1001;
+constexpr unsigned IDC_SLIDER_PARALLEL = 1002;
+constexpr unsigned IDC_MEASURE_EDIT = 1004;
+constexpr unsigned IDC_DONT_ASK = 1005;
+constexpr unsigned IDC_SLIDER_THREAD = 1006;
+constexpr unsigned IDC_TEXT_EDIT = 1007;
+constexpr unsigned IDC_FLIP_VERTICAL = 1008;
