@@ -1,0 +1,43 @@
+#include "figures/shapescope.h"
+
+#include "figures/figure.h"
+#include "figures/figure_math.h"
+#include "platform/dc.h"
+
+// A selection that failed returned null and changed nothing, so only a
+// real previous object is put back.
+
+COutlineScope::COutlineScope(CDC* pDC, COLORREF color, int nThickness, int nPenStyle)
+    : m_pDC(pDC)
+{
+    m_pen.CreatePen(nPenStyle, figmath::ThicknessToWidth(nThickness), color);
+    m_pOldPen = m_pDC->SelectObject(&m_pen);
+    m_pOldBrush = m_pDC->SelectStockObject(NULL_BRUSH);
+}
+
+COutlineScope::~COutlineScope()
+{
+    if (m_pOldBrush)
+        m_pDC->SelectObject(m_pOldBrush);
+    if (m_pOldPen)
+        m_pDC->SelectObject(m_pOldPen);
+    m_pen.DeleteObject();
+}
+
+CFillScope::CFillScope(CDC* pDC, CFigure* pFigure, int nFillStyle) : m_pDC(pDC)
+{
+    m_pen.CreatePen(PS_INSIDEFRAME, 1, pFigure->m_color);
+    m_pOldPen = m_pDC->SelectObject(&m_pen);
+    m_pDC->SetBkMode(TRANSPARENT);
+    pFigure->MakeFillBrush(nFillStyle);
+    m_pOldBrush = m_pDC->SelectObject(&pFigure->m_brush);
+}
+
+CFillScope::~CFillScope()
+{
+    if (m_pOldBrush)
+        m_pDC->SelectObject(m_pOldBrush);
+    if (m_pOldPen)
+        m_pDC->SelectObject(m_pOldPen);
+    m_pen.DeleteObject();
+}
