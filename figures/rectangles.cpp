@@ -17,7 +17,8 @@ int RoundCornerSize(int x1, int y1, int x2, int y2)
 {
     // Side lengths in 64 bits: a damaged file may hold corners a whole int
     // range apart, and even then a sixth of the sum fits an int.
-    const std::int64_t nSides = std::llabs(std::int64_t(y2) - y1) + std::llabs(std::int64_t(x2) - x1);
+    const std::int64_t nSides =
+        std::llabs(std::int64_t(y2) - y1) + std::llabs(std::int64_t(x2) - x1);
     return figmath::SaturateToInt(nSides / 6);
 }
 
