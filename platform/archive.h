@@ -46,6 +46,11 @@ public:
     bool Read(char* pData, qsizetype nSize);
 
 private:
+    // The length prefix of the string field: 1, 3 or 7 bytes; on reading,
+    // bWide tells that the UTF-16 mark came before it.
+    void WriteStringLength(std::uint32_t nLength);
+    bool ReadStringLength(std::uint32_t& nLength, bool& bWide);
+
     Mode m_nMode;
     QByteArray m_buffer;
     qsizetype m_nPos = 0;

@@ -1,0 +1,106 @@
+// korvada-cli's command line: the command word, its files and the options
+// of render.
+#include "cli/clicommands.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include <cstdio>
+
+namespace {
+
+const char* const kUsage =
+    "Commands:\n"
+    "  dump FILE.kvd                 print the drawing as JSON\n"
+    "  pack IN.json OUT.kvd          write the drawing that the JSON describes (IN.json may be -)\n"
+    "  render FILE.kvd OUT.png       paint the drawing on the whole canvas\n"
+    "         [--grid] [--step N]\n"
+    "Exit status: 0 success, 1 wrong usage, 2 input missing or unreadable,\n"
+    "3 output cannot be written.";
+
+int UsageError(const QString& strMessage)
+{
+    PrintError(QStringLiteral("%1 (see korvada-cli --help)").arg(strMessage));
+    return kCliUsage;
+}
+
+struct RenderOptions {
+    QCommandLineOption grid{QStringLiteral("grid"), QStringLiteral("Draw the grid dots (spacing 250).")};
+    QCommandLineOption step{QStringLiteral("step"),
+                            QStringLiteral("Paint figures 0 to N only (-1: none)."),
+                            QStringLiteral("N")};
+};
+
+// The figure count of a step: -1 (no figure) or more.
+bool ParseStep(const QString& strValue, int& nStep)
+{
+    bool bOk = false;
+    nStep = strValue.toInt(&bOk);
+    return bOk && nStep >= -1;
+}
+
+int RunCommand(const QCommandLineParser& parser, const RenderOptions& options)
+{
+    const QStringList args = parser.positionalArguments();
+    if (args.isEmpty())
+        return UsageError(QStringLiteral("No command given."));
+    const QString strCommand = args.first();
+    const qsizetype nFiles = args.size() - 1;
+    const bool bRender = strCommand == QStringLiteral("render");
+    if (!bRender && (parser.isSet(options.grid) || parser.isSet(options.step)))
+        return UsageError(QStringLiteral("--grid and --step belong to render only."));
+    if (strCommand == QStringLiteral("dump")) {
+        if (nFiles != 1)
+            return UsageError(QStringLiteral("dump takes one drawing: dump FILE.kvd"));
+        return DumpCommand(args[1]);
+    }
+    if (strCommand == QStringLiteral("pack")) {
+        if (nFiles != 2)
+            return UsageError(QStringLiteral("pack takes two files: pack IN.json OUT.kvd"));
+        return PackCommand(args[1], args[2]);
+    }
+    if (bRender) {
+        if (nFiles != 2)
+            return UsageError(QStringLiteral("render takes two files: render FILE.kvd OUT.png"));
+        std::optional<int> nStep;
+        if (parser.isSet(options.step)) {
+            int n = 0;
+            if (!ParseStep(parser.value(options.step), n))
+                return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
+            nStep = n;
+        }
+        return RenderCommand(args[1], args[2], parser.isSet(options.grid), nStep);
+    }
+    return UsageError(QStringLiteral("Unknown command \"%1\".").arg(strCommand));
+}
+
+}  // namespace
+
+int RunCli(const QStringList& arguments)
+{
+    QCommandLineParser parser;
+    parser.setApplicationDescription(
+        QStringLiteral("Reads, writes and paints Korvada drawings without a display.\n\n")
+        + QString::fromLatin1(kUsage));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    RenderOptions options;
+    parser.addOption(options.grid);
+    parser.addOption(options.step);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("dump, pack or render"));
+    parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
+                                 QStringLiteral("FILE..."));
+
+    if (!parser.parse(arguments))
+        return UsageError(parser.errorText());
+    if (parser.isSet(help)) {
+        std::fputs(qPrintable(parser.helpText()), stdout);
+        return kCliSuccess;
+    }
+    if (parser.isSet(version)) {
+        std::printf("%s %s\n", qPrintable(QCoreApplication::applicationName()),
+                    qPrintable(QCoreApplication::applicationVersion()));
+        return kCliSuccess;
+    }
+    return RunCommand(parser, options);
+}

@@ -1,0 +1,150 @@
+#include "figures/archive/figurearchive.h"
+#include "figures/archive/figurestream.h"
+
+#include "platform/archive.h"
+
+namespace {
+constexpr std::uint16_t kNewClassTag = 0xFFFF;
+constexpr std::uint16_t kBigTag = 0x7FFF;
+constexpr std::uint32_t kClassTagBit = 0x80000000;
+// A class name of this many bytes or more is not one of ours.
+constexpr std::uint16_t kMaxNameLength = 64;
+// The smallest entry, a null element or a reference, is a two-byte tag.
+constexpr qsizetype kMinEntrySize = 2;
+}  // namespace
+
+CFigureReader::CFigureReader(CArchive& ar, std::uint32_t nFirstIndex)
+    : m_ar(ar), m_nFirstIndex(nFirstIndex)
+{
+}
+
+bool CFigureReader::Fail()
+{
+    m_ar.SetBad();
+    return false;
+}
+
+bool CFigureReader::ReadCount(std::uint32_t& nCount)
+{
+    std::uint16_t nShort = 0;
+    m_ar >> nShort;
+    nCount = nShort;
+    if (nShort == 0xFFFF)
+        m_ar >> nCount;
+    // The count comes from the file: a count the remaining bytes cannot
+    // hold ends the load here, before anything is allocated for it.
+    if (m_ar.IsBad() || qint64(nCount) > m_ar.BytesLeft() / kMinEntrySize)
+        return Fail();
+    return true;
+}
+
+const CFigureReader::Entry* CFigureReader::FindEntry(std::uint32_t nIndex) const
+{
+    if (nIndex < m_nFirstIndex || nIndex - m_nFirstIndex >= m_entries.size())
+        return nullptr;
+    return &m_entries[nIndex - m_nFirstIndex];
+}
+
+bool CFigureReader::TakeIndex(const Entry& entry)
+{
+    if (std::uint64_t(m_nFirstIndex) + m_entries.size() >= kIndexLimit)
+        return Fail();
+    m_entries.push_back(entry);
+    return true;
+}
+
+bool CFigureReader::ReadFigure(std::unique_ptr<CFigure>& pFigure)
+{
+    pFigure.reset();
+    std::uint16_t nTag = 0;
+    m_ar >> nTag;
+    std::uint32_t nFullTag = (std::uint32_t(nTag & 0x8000) << 16) | (nTag & 0x7FFF);
+    if (nTag == kBigTag)
+        m_ar >> nFullTag;
+    if (m_ar.IsBad())
+        return false;
+    if (!(nFullTag & kClassTagBit))
+        return ReadReference(nFullTag, pFigure);
+
+    const CRuntimeClass* pClass = nullptr;
+    if (nTag == kNewClassTag) {
+        pClass = ReadClassDescription();
+    } else {
+        // A class tag must name a class; an object's index is not one.
+        const Entry* pEntry = FindEntry(nFullTag & ~kClassTagBit);
+        if (pEntry && !pEntry->pObject)
+            pClass = pEntry->pClass;
+    }
+    if (!pClass)
+        return Fail();
+    return ReadObject(pClass, pFigure);
+}
+
+const CRuntimeClass* CFigureReader::ReadClassDescription()
+{
+    std::uint16_t nSchema = 0;
+    std::uint16_t nLength = 0;
+    m_ar >> nSchema >> nLength;
+    if (m_ar.IsBad() || nLength >= kMaxNameLength)
+        return nullptr;
+    char szName[kMaxNameLength];
+    if (!m_ar.Read(szName, nLength))
+        return nullptr;
+    const CRuntimeClass* pClass = FindFigureClass(szName, nLength);
+    if (!pClass || pClass->m_wSchema != nSchema)
+        return nullptr;
+    if (!TakeIndex(Entry{pClass, nullptr}))
+        return nullptr;
+    return pClass;
+}
+
+bool CFigureReader::ReadReference(std::uint32_t nIndex, std::unique_ptr<CFigure>& pFigure)
+{
+    // Index 0 is a null element: the document holds no null figure, so the
+    // caller leaves it out.
+    if (nIndex == 0)
+        return true;
+    const Entry* pEntry = FindEntry(nIndex);
+    if (!pEntry || !pEntry->pObject)
+        return Fail();
+    // The document owns each figure once: a second mention of an object
+    // becomes a figure of its own with the same record.
+    pFigure = CopyFigure(*pEntry->pObject);
+    return pFigure != nullptr || Fail();
+}
+
+bool CFigureReader::ReadObject(const CRuntimeClass* pClass, std::unique_ptr<CFigure>& pFigure)
+{
+    std::unique_ptr<CObject> pObject(pClass->CreateObject());
+    auto* pNew = dynamic_cast<CFigure*>(pObject.get());
+    if (!pNew)
+        return Fail();
+    pObject.release();
+    pFigure.reset(pNew);
+    if (!TakeIndex(Entry{pClass, pNew}))
+        return false;
+    pNew->Serialize(m_ar);
+    if (m_ar.IsBad()) {
+        m_entries.pop_back();
+        pFigure.reset();
+        return false;
+    }
+    return true;
+}
+
+std::unique_ptr<CFigure> CopyFigure(CFigure& figure)
+{
+    CArchive arStore;
+    figure.Serialize(arStore);
+    std::unique_ptr<CObject> pObject(figure.GetRuntimeClass()->CreateObject());
+    auto* pCopy = dynamic_cast<CFigure*>(pObject.get());
+    if (!pCopy)
+        return nullptr;
+    pObject.release();
+    std::unique_ptr<CFigure> pFigure(pCopy);
+    CArchive arLoad(arStore.GetBuffer());
+    pFigure->Serialize(arLoad);
+    if (arLoad.IsBad())
+        return nullptr;
+    return pFigure;
+}

@@ -1,0 +1,69 @@
+// The object entries of a drawing file, one at a time. Classes and objects
+// share one index counter: each class description and each new object takes
+// the next index, and later entries refer back to them by it.
+#pragma once
+
+#include "figures/figure.h"
+
+#include <cstdint>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+class CArchive;
+
+// No class or object takes an index once the counter has reached this.
+constexpr std::uint32_t kIndexLimit = 0x3FFFFFFE;
+
+class CFigureWriter {
+public:
+    // nFirstIndex is 1 for a file; other values let the limit be reached
+    // without a billion entries.
+    explicit CFigureWriter(CArchive& ar, std::uint32_t nFirstIndex = 1);
+
+    void WriteCount(std::size_t nCount);
+    // Writes one entry; false (and the archive bad) at the index limit.
+    bool WriteFigure(CFigure* pFigure);
+
+private:
+    bool TakeIndex(std::uint32_t& nIndex);
+
+    CArchive& m_ar;
+    std::uint32_t m_nNextIndex;
+    std::unordered_map<const CRuntimeClass*, std::uint32_t> m_classIndex;
+};
+
+class CFigureReader {
+public:
+    explicit CFigureReader(CArchive& ar, std::uint32_t nFirstIndex = 1);
+
+    // The element count; false (and the archive bad) when the bytes left
+    // cannot hold that many entries.
+    bool ReadCount(std::uint32_t& nCount);
+    // Reads one entry into pFigure: a new figure, an independent copy of a
+    // figure read before, or nothing for a null element. False (and the
+    // archive bad) on any error. The figures read so far must stay alive
+    // while reading goes on: back references copy them.
+    bool ReadFigure(std::unique_ptr<CFigure>& pFigure);
+
+private:
+    struct Entry {
+        const CRuntimeClass* pClass;
+        CFigure* pObject;  // null for a class entry
+    };
+
+    bool Fail();
+    const Entry* FindEntry(std::uint32_t nIndex) const;
+    bool TakeIndex(const Entry& entry);
+    const CRuntimeClass* ReadClassDescription();
+    bool ReadReference(std::uint32_t nIndex, std::unique_ptr<CFigure>& pFigure);
+    bool ReadObject(const CRuntimeClass* pClass, std::unique_ptr<CFigure>& pFigure);
+
+    CArchive& m_ar;
+    std::uint32_t m_nFirstIndex;
+    std::vector<Entry> m_entries;  // the entry of index m_nFirstIndex + i
+};
+
+// A new figure of the same class holding the same record, made by storing
+// the figure and loading the bytes into a new object.
+std::unique_ptr<CFigure> CopyFigure(CFigure& figure);

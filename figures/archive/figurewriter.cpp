@@ -1,0 +1,64 @@
+#include "figures/archive/figurestream.h"
+
+#include "platform/archive.h"
+
+#include <cstring>
+
+namespace {
+constexpr std::uint16_t kNewClassTag = 0xFFFF;
+constexpr std::uint16_t kBigTag = 0x7FFF;
+constexpr std::uint16_t kClassTag = 0x8000;
+constexpr std::uint32_t kBigClassTag = 0x80000000;
+}  // namespace
+
+CFigureWriter::CFigureWriter(CArchive& ar, std::uint32_t nFirstIndex)
+    : m_ar(ar), m_nNextIndex(nFirstIndex)
+{
+}
+
+void CFigureWriter::WriteCount(std::size_t nCount)
+{
+    if (nCount < 0xFFFF) {
+        m_ar << std::uint16_t(nCount);
+    } else {
+        m_ar << std::uint16_t(0xFFFF) << std::uint32_t(nCount);
+    }
+}
+
+bool CFigureWriter::TakeIndex(std::uint32_t& nIndex)
+{
+    if (m_nNextIndex >= kIndexLimit) {
+        m_ar.SetBad();
+        return false;
+    }
+    nIndex = m_nNextIndex++;
+    return true;
+}
+
+bool CFigureWriter::WriteFigure(CFigure* pFigure)
+{
+    if (!pFigure) {
+        m_ar << std::uint16_t(0);
+        return true;
+    }
+    const CRuntimeClass* pClass = pFigure->GetRuntimeClass();
+    const auto it = m_classIndex.find(pClass);
+    if (it == m_classIndex.end()) {
+        std::uint32_t nClassIndex = 0;
+        if (!TakeIndex(nClassIndex))
+            return false;
+        m_classIndex.emplace(pClass, nClassIndex);
+        const auto nLength = std::uint16_t(std::strlen(pClass->m_lpszClassName));
+        m_ar << kNewClassTag << std::uint16_t(pClass->m_wSchema) << nLength;
+        m_ar.Write(pClass->m_lpszClassName, nLength);
+    } else if (it->second < kBigTag) {
+        m_ar << std::uint16_t(kClassTag + it->second);
+    } else {
+        m_ar << kBigTag << std::uint32_t(kBigClassTag + it->second);
+    }
+    std::uint32_t nObjectIndex = 0;
+    if (!TakeIndex(nObjectIndex))
+        return false;
+    pFigure->Serialize(m_ar);
+    return true;
+}
