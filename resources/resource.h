@@ -127,3 +127,41 @@ constexpr unsigned IDC_DONT_ASK = 1005;
 constexpr unsigned IDC_SLIDER_THREAD = 1006;
 constexpr unsigned IDC_TEXT_EDIT = 1007;
 constexpr unsigned IDC_FLIP_VERTICAL = 1008;
+
+// Frames: resources of the main frame, its menus, bars and cursors.
+constexpr unsigned IDR_MAINFRAME = 128;       // main menu, main tool bar, accelerators
+constexpr unsigned IDR_DOCUMENT_MENU = 129;   // menu while a drawing is active
+constexpr unsigned IDR_DRAWBAR = 131;         // drawing tool bar
+constexpr unsigned IDC_CURSOR_DRAW = 133;
+constexpr unsigned IDC_CURSOR_CONCENTRIC = 139;
+constexpr unsigned IDC_CURSOR_RUBBER = 146;
+constexpr unsigned IDC_CURSOR_PAN = 147;
+constexpr unsigned IDC_CURSOR_DRAG_PASTE = 199;
+
+// Frames: framework commands the menus, bars and accelerators carry.
+constexpr unsigned ID_TIP_OF_THE_DAY = 108;
+constexpr unsigned ID_FILE_MRU_FILE1 = 57616;  // the recent-file list, 4 entries
+constexpr unsigned ID_FILE_MRU_FILE2 = 57617;
+constexpr unsigned ID_FILE_MRU_FILE3 = 57618;
+constexpr unsigned ID_FILE_MRU_FILE4 = 57619;
+constexpr unsigned ID_EDIT_COPY = 57634;       // copy of the client region
+constexpr unsigned ID_EDIT_CUT = 57635;        // cut sub-mode of drag & paste
+constexpr unsigned ID_EDIT_PASTE = 57637;      // paste sub-mode of drag & paste
+constexpr unsigned ID_NEXT_PANE = 57680;
+constexpr unsigned ID_PREV_PANE = 57681;
+constexpr unsigned ID_VIEW_TOOLBAR = 59392;    // also the child id of both tool bars
+constexpr unsigned ID_VIEW_STATUS_BAR = 59393; // also the child id of the status bar
+
+// Frames: view commands of the tools, editing commands and knuckle joint.
+constexpr unsigned ID_REFRESH_CENTRIC = 32813;
+constexpr unsigned ID_REFRESH_END_LINE = 32819;
+constexpr unsigned ID_PLAY_ANIMATION = 32851;
+constexpr unsigned ID_START_CAPTURE = 32857;
+constexpr unsigned ID_END_CAPTURE = 32858;
+constexpr unsigned ID_INVERT_X = 32861;
+constexpr unsigned ID_INVERT_Y = 32862;
+constexpr unsigned ID_ZOOM_IN = 32864;
+constexpr unsigned ID_ZOOM_OUT = 32865;
+constexpr unsigned ID_KNUCKLE_JOINT = 32889;
+constexpr unsigned ID_DRAG_PASTE = 32890;
+constexpr unsigned ID_RESIZE_ROTATE = 32891;
