@@ -1,0 +1,63 @@
+// Animated replay: the drawing appears figure by figure. A timer paces the
+// figures, so the window keeps repainting between them; input to the view
+// waits until the replay has finished.
+#include "view/mydrevikview.h"
+
+#include "document/mydrevikdoc.h"
+#include "view/clientdc.h"
+
+int AnimationDelayMs(int nVisible)
+{
+    return nVisible >= 75 ? 100 : 250;
+}
+
+void CMyDrevikView::StartAnimation()
+{
+    m_bAnimate = true;
+    BeginReplay();
+}
+
+// The window is erased and the first figure follows after one delay.
+void CMyDrevikView::BeginReplay()
+{
+    m_timerReplay.stop();
+    CMyDrevikDoc* pDoc = GetDocument();
+    m_bCentre = pDoc->m_bCentre;
+    m_nReplayNext = 0;
+    m_nReplayCount = pDoc->GetVisibleCount();
+    if (!m_imageSurface.isNull()) {
+        m_imageSurface.fill(Qt::white);
+        viewport()->update();
+    }
+    if (m_nReplayCount == 0) {
+        FinishReplay();
+        return;
+    }
+    m_timerReplay.start(AnimationDelayMs(m_nReplayCount));
+}
+
+void CMyDrevikView::OnReplayTick()
+{
+    // The document hides figures only through a full update, which starts
+    // the replay again, so a missing figure means the replay is over.
+    CFigure* pFigure = GetDocument()->GetFigure(m_nReplayNext);
+    if (pFigure) {
+        ++m_nReplayNext;
+        CClientDC dc(this);
+        dc.SetROP2(R2_COPYPEN);
+        pFigure->Draw(&dc);
+        if (m_bDragPaste)
+            pFigure->DrawHandles(&dc);
+    }
+    if (!pFigure || m_nReplayNext >= m_nReplayCount)
+        FinishReplay();
+}
+
+// A replay lasts one paint: the grid comes last and the request is cleared.
+void CMyDrevikView::FinishReplay()
+{
+    m_timerReplay.stop();
+    if (m_bGridShow && !m_imageSurface.isNull())
+        DrawGrid();
+    m_bAnimate = false;
+}

@@ -1,0 +1,138 @@
+// Printing and print preview: the canvas at true scale as a grid of pages,
+// with its border and without the grid. The canvas is painted once per job
+// into a raster image, so flood fills spread on paper as on screen, and
+// each page shows its part of that image.
+#include "view/mydrevikview.h"
+
+#include "view/printpages.h"
+
+#include <QPageSetupDialog>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace {
+
+// Finer printers get the canvas image scaled up from this resolution: at
+// 1200 dpi the image of the canvas alone would take half a gigabyte.
+constexpr int kMaxRenderDpi = 600;
+
+PageGrid PrinterPageGrid(QPrinter* pPrinter, CSize sizeCanvas)
+{
+    return ComputePageGrid(sizeCanvas, pPrinter->width(), pPrinter->height(),
+                           pPrinter->logicalDpiX(), pPrinter->logicalDpiY());
+}
+
+}  // namespace
+
+QPrinter* CMyDrevikView::GetPrinter()
+{
+    if (!m_pPrinter)
+        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    return m_pPrinter.get();
+}
+
+void CMyDrevikView::OnFilePrint()
+{
+    QPrinter* pPrinter = GetPrinter();
+    QPrintDialog dlg(pPrinter, this);
+    dlg.setOption(QAbstractPrintDialog::PrintPageRange);
+    dlg.setMinMax(1, PrinterPageGrid(pPrinter, m_sizeCanvas).PageCount());
+    if (dlg.exec() == QDialog::Accepted)
+        PrintPages(pPrinter);
+}
+
+void CMyDrevikView::OnFilePrintDirect()
+{
+    PrintPages(GetPrinter());
+}
+
+void CMyDrevikView::OnFilePrintPreview()
+{
+    QPrintPreviewDialog dlg(GetPrinter(), this);
+    connect(&dlg, &QPrintPreviewDialog::paintRequested, this,
+            [this](QPrinter* pPrinter) { PrintPages(pPrinter); });
+    dlg.exec();
+}
+
+void CMyDrevikView::OnFilePageSetup()
+{
+    QPageSetupDialog dlg(GetPrinter(), this);
+    dlg.exec();
+}
+
+// The printable page in device pixels decides the page grid.
+void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter)
+{
+    m_nPrintHorzRes = pPrinter->width();
+    m_nPrintVertRes = pPrinter->height();
+    const PageGrid grid = PrinterPageGrid(pPrinter, m_sizeCanvas);
+    m_nPageColumns = grid.nColumns;
+    m_nPageRows = grid.nRows;
+    m_nPrintDpi = std::max(1, pPrinter->logicalDpiX());
+    m_nPrintRenderDpi = std::min(m_nPrintDpi, kMaxRenderDpi);
+    m_imagePrintCanvas = RenderCanvasForPrint(m_nPrintRenderDpi);
+}
+
+void CMyDrevikView::OnEndPrinting()
+{
+    m_imagePrintCanvas = QImage();
+}
+
+void CMyDrevikView::PrintPages(QPrinter* pPrinter)
+{
+    OnBeginPrinting(pPrinter);
+    const int nCount = m_nPageColumns * m_nPageRows;
+    int nFirst = 1;
+    int nLast = nCount;
+    if (pPrinter->printRange() == QPrinter::PageRange && pPrinter->fromPage() > 0) {
+        nFirst = pPrinter->fromPage();
+        nLast = std::min(nCount, pPrinter->toPage() > 0 ? pPrinter->toPage() : nCount);
+    }
+    QPainter painter;
+    if (nFirst <= nLast && painter.begin(pPrinter)) {
+        const double dScale = double(m_nPrintDpi) / m_nPrintRenderDpi;
+        for (int nPage = nFirst; nPage <= nLast; ++nPage) {
+            if (nPage > nFirst)
+                pPrinter->newPage();
+            PrintPage(&painter, nPage, m_imagePrintCanvas, dScale);
+        }
+        painter.end();
+    }
+    OnEndPrinting();
+}
+
+// The page's viewport origin says where the canvas image lies on it.
+void CMyDrevikView::PrintPage(QPainter* pPainter, int nPage, const QImage& imageCanvas,
+                              double dScale)
+{
+    const CPoint ptOrigin =
+        PageViewportOrigin(nPage, m_nPageColumns, m_nPrintHorzRes, m_nPrintVertRes);
+    const QRectF rectOnImage(-ptOrigin.x / dScale, -ptOrigin.y / dScale,
+                             m_nPrintHorzRes / dScale, m_nPrintVertRes / dScale);
+    const QRect rectSource = rectOnImage.toAlignedRect().intersected(imageCanvas.rect());
+    if (rectSource.isEmpty())
+        return;
+    const QRectF rectTarget(rectSource.x() * dScale + ptOrigin.x, rectSource.y() * dScale + ptOrigin.y,
+                            rectSource.width() * dScale, rectSource.height() * dScale);
+    // Only the page's part is handed over: a preview keeps what it is given.
+    pPainter->drawImage(rectTarget, imageCanvas.copy(rectSource));
+}
+
+QImage CMyDrevikView::RenderCanvasForPrint(int nDpi)
+{
+    const int nDpiUsed = std::max(1, nDpi);
+    // One pixel more than the canvas holds the border on its right and bottom edges.
+    QImage image(UnitsToPrinterPixels(m_sizeCanvas.cx, nDpiUsed) + 1,
+                 UnitsToPrinterPixels(m_sizeCanvas.cy, nDpiUsed) + 1, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CDC dc(&image, 2540.0 / nDpiUsed);
+    dc.SetTechnology(DT_RASPRINTER);
+    dc.SetMapMode(MM_HIMETRIC);
+    dc.SetViewportOrg(0, 0);
+    OnDraw(&dc);
+    return image;
+}

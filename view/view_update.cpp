@@ -1,0 +1,54 @@
+// What a change of the document repaints: everything, or only the bounding
+// rectangle of a figure that another view has just added.
+#include "view/mydrevikview.h"
+
+#include "figures/figure.h"
+
+#include <QPainter>
+
+#include <cmath>
+
+void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
+{
+    const CFigure* pFigure = dynamic_cast<const CFigure*>(pHint);
+    if (!pFigure) {
+        if (m_bAnimate)
+            BeginReplay();
+        else
+            RedrawSurface();
+        return;
+    }
+    // A figure added during a replay comes after the figures still to be
+    // replayed, so the replay reaches it in its turn.
+    if (m_bAnimate)
+        return;
+    RepaintSurfaceRect(LogicalToSurfaceRect(pFigure->GetBoundRect()));
+}
+
+// The whole document is painted into a scratch image and only the asked
+// rectangle is copied, so the surface there is what a full repaint gives
+// (flood fills included) and nothing outside it changes.
+void CMyDrevikView::RepaintSurfaceRect(const QRect& rectDevice)
+{
+    const QRect rect = rectDevice.intersected(m_imageSurface.rect());
+    if (rect.isEmpty())
+        return;
+    QImage imageScratch(m_imageSurface.size(), QImage::Format_RGB32);
+    PaintDocument(&imageScratch);
+    QPainter painter(&m_imageSurface);
+    painter.setCompositionMode(QPainter::CompositionMode_Source);
+    painter.drawImage(rect.topLeft(), imageScratch, rect);
+    painter.end();
+    ShowSurfaceRect(rect);
+}
+
+void CMyDrevikView::ShowSurfaceRect(const QRect& rectDevice)
+{
+    if (rectDevice.isEmpty())
+        return;
+    const double dRatio = m_dSurfaceRatio > 0.0 ? m_dSurfaceRatio : 1.0;
+    const QRectF rectClient(QPointF(rectDevice.topLeft()) / dRatio - QPointF(GetScrollPosition()),
+                            QSizeF(rectDevice.size()) / dRatio);
+    // One pixel more on each side covers the rounding at fractional ratios.
+    viewport()->update(rectClient.toAlignedRect().adjusted(-1, -1, 1, 1));
+}
