@@ -12,11 +12,19 @@
 #include <QRect>
 #include <QString>
 
-#include <memory>
+#include <QPointF>
 
+#include <memory>
+#include <vector>
+
+class CPixelSpans;
+class QFont;
 class QImage;
 class QPainter;
 class QPaintDevice;
+
+// What GetPixel and SetPixel answer for a point off the surface.
+constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 
 // Logical units (0.01 mm) per screen pixel at a device pixel ratio of 1:
 // the 27195 x 20396 canvas is then 1024 x 768 pixels.
@@ -31,6 +39,10 @@ public:
     explicit CDC(QPaintDevice* pDevice, double dUnitsPerPixel = kScreenUnitsPerPixel);
     ~CDC();
     CDC(const CDC&) = delete;
+    // Printers and other devices keep one painter for the context's life;
+    // a QImage surface is written pixel by pixel and takes a painter only
+    // for text, so several contexts may draw on one surface at a time. A
+    // surface in a format other than 32-bit RGB is converted to RGB32.
     CDC& operator=(const CDC&) = delete;
 
     BOOL Attach(QPaintDevice* pDevice, double dUnitsPerPixel = kScreenUnitsPerPixel);
@@ -109,6 +121,50 @@ public:
 
 private:
     struct Impl;
+    struct Ink;
+    // A shape's outline in device pixels, and whether its inside is filled.
+    struct DevicePath {
+        std::vector<QPointF> vecPoints;
+        bool bClosed = false;
+        bool bFilled = false;
+        double dPenWidth = 1;  // device pixels; 0 draws no outline
+    };
+    // The box of Rectangle, Ellipse and the arcs in device pixels: the frame
+    // runs through the centres of its outermost pixels (pulled in for a wide
+    // PS_INSIDEFRAME pen).
+    struct DeviceFrame {
+        double dLeft, dTop, dRight, dBottom;
+        double dPenWidth;
+    };
+
+    // Mapping (dc.cpp).
+    double DeviceX(double x) const;
+    double DeviceY(double y) const;
+    QPointF ToDevice(double x, double y) const;
+    QRect SurfaceRect() const;
+    // The surface pixel of a logical point; false when it lies off the surface.
+    bool ToSurfacePixel(int x, int y, QPoint* pPixel) const;
+    void Touch(const QRect& rect);
+    QPainter* OpenPainter();
+    void ClosePainter();
+
+    // Shapes (dc_shapes.cpp).
+    double PenPixels() const;
+    bool MakeFrame(int x1, int y1, int x2, int y2, DeviceFrame* pFrame) const;
+    BOOL DrawArcShape(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int nKind);
+
+    // Painting (dc_paint.cpp).
+    void DrawPath(const DevicePath& path);
+    Ink PenInk() const;
+    Ink BackInk() const;
+    Ink BrushInk() const;
+    void PaintSpans(CPixelSpans& spans, const Ink& ink);
+    void PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink);
+    void PaintSpansThroughPainter(const CPixelSpans& spans, const Ink& ink);
+
+    // Text (dc_text.cpp).
+    QFont MakeFont() const;
+
     std::unique_ptr<Impl> m_pImpl;
 
     QPaintDevice* m_pDevice = nullptr;

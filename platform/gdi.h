@@ -22,7 +22,14 @@ public:
 
 protected:
     bool m_bHandle = false;
+    // Stock objects live for the whole run and refuse to be deleted.
+    bool m_bStock = false;
+    friend CGdiObject* GetStockGdiObject(int nIndex);
 };
+
+// The shared stock pen, brush or font of an index (BLACK_PEN, NULL_BRUSH,
+// SYSTEM_FONT ...); null for an unknown index.
+CGdiObject* GetStockGdiObject(int nIndex);
 
 struct PenData {
     int nStyle = PS_SOLID;
