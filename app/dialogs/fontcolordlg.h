@@ -1,0 +1,26 @@
+// The font dialog of the text tool: face, size, style and effects, with the
+// text colour beside them. The colour always opens on black.
+#pragma once
+
+#include "platform/types.h"
+
+class QDialog;
+class QWidget;
+
+class CFontColorDlg {
+public:
+    explicit CFontColorDlg(const LOGFONT& lf) : m_logFont(lf) {}
+
+    // Shows the dialog modally; returns IDOK or IDCANCEL. Only OK changes
+    // m_logFont and m_color.
+    int DoModal(QWidget* pParent = nullptr);
+    // Builds the dialog window on the stored font, wired to this object.
+    QDialog* CreateDialogWindow(QWidget* pParent);
+
+    LOGFONT m_logFont;
+    COLORREF m_color = 0;
+};
+
+// Object names of the two choosers inside the dialog window.
+inline constexpr const char* kFontChooserName = "fontChooser";
+inline constexpr const char* kColorChooserName = "colorChooser";
