@@ -1,35 +1,24 @@
-// Start-up of korvada: one window showing one drawing. A file named on the
-// command line is opened; a file that cannot be read leaves the drawing
-// empty.
-#include "document/mydrevikdoc.h"
-#include "view/mydrevikview.h"
+// Start of korvada: a second start that names drawings hands them to the
+// program already running; otherwise the start-up sequence opens the main
+// window with a new drawing or the drawings named on the command line.
+#include "app/startup/appshell.h"
+#include "app/startup/commandline.h"
+#include "app/startup/instancechannel.h"
 
 #include <QApplication>
-#include <QStringList>
-
-#include <cstdio>
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Korvada"));
+    SetApplicationIdentity();
 
-    CMyDrevikDoc doc;
-    doc.OnNewDocument();
-    const QStringList args = QApplication::arguments();
-    if (args.size() > 1) {
-        QString strError;
-        if (!doc.OnOpenDocument(args.at(1), &strError)) {
-            const QString strShown = strError.isEmpty() ? QStringLiteral("Unexpected file format.") : strError;
-            std::fprintf(stderr, "%s\n", qPrintable(strShown));
-            doc.OnNewDocument();
-        }
-    }
+    CCommandLineInfo cmdInfo;
+    cmdInfo.ParseCommandLine(QCoreApplication::arguments().mid(1));
+    if (HandOverToRunningProgram(cmdInfo))
+        return 0;
 
-    CMyDrevikView view(&doc);
-    view.setWindowTitle(doc.GetTitle().isEmpty() ? QStringLiteral("Korvada")
-                                                 : doc.GetTitle() + QStringLiteral(" - Korvada"));
-    view.resize(900, 700);
-    view.show();
+    CAppShell shell;
+    if (!shell.InitInstance(cmdInfo, InstanceServerName()))
+        return 1;
     return app.exec();
 }
