@@ -8,13 +8,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <vector>
-
-inline QRgb ToQRgb(COLORREF color)
-{
-    return qRgb(GetRValue(color), GetGValue(color), GetBValue(color));
-}
 
 class CCurveCanvas {
 public:
@@ -28,15 +22,9 @@ public:
 
     CDC* DC() { return &m_dc; }
     const QImage& Image() const { return m_image; }
+    QRgb At(int x, int y) const { return m_image.pixel(m_nOrgX + x, m_nOrgY - y); }
 
-    // The colour at logical (x, y); white outside the image.
-    QRgb At(int x, int y) const
-    {
-        const QPoint pt(m_nOrgX + x, m_nOrgY - y);
-        return m_image.valid(pt) ? m_image.pixel(pt) : qRgb(255, 255, 255);
-    }
-
-    // Logical points of every pixel that is not white, row by row.
+    // Logical points of the pixels that are not white.
     std::vector<QPoint> Inked() const
     {
         std::vector<QPoint> points;
@@ -62,26 +50,3 @@ private:
     int m_nOrgX;
     int m_nOrgY;
 };
-
-// One logical point that must (or must not) have a colour.
-struct CurvePixel {
-    int x;
-    int y;
-    QRgb rgb;
-    bool bEqual;
-    const char* pszWhat;
-};
-
-// Reports the first rule broken, with the colour found.
-inline void ExpectCurvePixels(const CCurveCanvas& canvas, std::initializer_list<CurvePixel> rules)
-{
-    for (const CurvePixel& rule : rules) {
-        const QRgb rgbFound = canvas.At(rule.x, rule.y);
-        if ((rgbFound == rule.rgb) != rule.bEqual) {
-            ADD_FAILURE() << rule.pszWhat << ": logical (" << rule.x << ", " << rule.y << ") is #"
-                          << std::hex << (rgbFound & 0xFFFFFF)
-                          << (rule.bEqual ? ", want #" : ", must not be #") << (rule.rgb & 0xFFFFFF);
-            return;
-        }
-    }
-}
