@@ -117,7 +117,7 @@ TEST(FontColorDialog, opensOnBlackAndOnlyOkWrites)
         pColor->setCurrentIndex(pColor->findText("Blue"));
         QFont font = pFontChooser->currentFont();
         font.setPointSize(12);
-        font.setBold(true);
+        font.setUnderline(true);
         pFontChooser->setCurrentFont(font);
         pDialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->click();
     });
@@ -126,5 +126,6 @@ TEST(FontColorDialog, opensOnBlackAndOnlyOkWrites)
     EXPECT_EQ(nHeightShown, -13);
     EXPECT_EQ(dlg.m_color, RGB(0, 0, 255));
     EXPECT_EQ(dlg.m_logFont.lfHeight, -16);
-    EXPECT_EQ(dlg.m_logFont.lfWeight, 700);
+    EXPECT_EQ(dlg.m_logFont.lfUnderline, 1);
+    EXPECT_STREQ(dlg.m_logFont.lfFaceName, "DejaVu Sans");
 }

@@ -57,6 +57,7 @@ QDialog* CFontColorDlg::CreateDialogWindow(QWidget* pParent)
     auto* pFontChooser = new QFontDialog(pDialog);
     pFontChooser->setObjectName(QString::fromLatin1(kFontChooserName));
     pFontChooser->setWindowFlags(Qt::Widget);
+    pFontChooser->setSizeGripEnabled(false);
     pFontChooser->setOptions(QFontDialog::NoButtons | QFontDialog::DontUseNativeDialog);
     pFontChooser->setCurrentFont(FontFromLogFont(m_logFont));
     pLayout->addWidget(pFontChooser);
