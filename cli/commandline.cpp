@@ -93,7 +93,8 @@ int RunCli(const QStringList& arguments)
 
     if (!parser.parse(arguments))
         return UsageError(parser.errorText());
-    if (parser.isSet(help)) {
+    // --help-all has no Qt options to add here: the tool takes none.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         return kCliSuccess;
     }

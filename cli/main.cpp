@@ -4,11 +4,24 @@
 
 #include <QGuiApplication>
 
+namespace {
+
+// Scripts read one line on standard error per failure; the platform's
+// notices (a missing runtime directory and the like) would add to it.
+void KeepSeriousMessages(QtMsgType nType, const QMessageLogContext& context, const QString& strMessage)
+{
+    if (nType == QtCriticalMsg || nType == QtFatalMsg)
+        PrintError(qFormatLogMessage(nType, context, strMessage));
+}
+
+}  // namespace
+
 int main(int argc, char** argv)
 {
     // Painting needs a platform plugin; the offscreen one needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+    qInstallMessageHandler(KeepSeriousMessages);
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvada-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVADA_VERSION));

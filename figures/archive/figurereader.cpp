@@ -132,19 +132,7 @@ bool CFigureReader::ReadObject(const CRuntimeClass* pClass, std::unique_ptr<CFig
     return true;
 }
 
-std::unique_ptr<CFigure> CopyFigure(CFigure& figure)
+std::unique_ptr<CFigure> CopyFigure(const CFigure& figure)
 {
-    CArchive arStore;
-    figure.Serialize(arStore);
-    std::unique_ptr<CObject> pObject(figure.GetRuntimeClass()->CreateObject());
-    auto* pCopy = dynamic_cast<CFigure*>(pObject.get());
-    if (!pCopy)
-        return nullptr;
-    pObject.release();
-    std::unique_ptr<CFigure> pFigure(pCopy);
-    CArchive arLoad(arStore.GetBuffer());
-    pFigure->Serialize(arLoad);
-    if (arLoad.IsBad())
-        return nullptr;
-    return pFigure;
+    return figure.CopyMoved(CSize(0, 0));
 }

@@ -64,6 +64,8 @@ private:
     std::vector<Entry> m_entries;  // the entry of index m_nFirstIndex + i
 };
 
-// A new figure of the same class holding the same record, made by storing
-// the figure and loading the bytes into a new object.
-std::unique_ptr<CFigure> CopyFigure(CFigure& figure);
+// A new figure of the same class holding the same record. It is the figure
+// moved by nothing: a copy shares the text of a text figure rather than
+// duplicating it, so a small file of many references to one long text
+// cannot demand memory out of all proportion to its size.
+std::unique_ptr<CFigure> CopyFigure(const CFigure& figure);
