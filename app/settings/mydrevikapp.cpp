@@ -43,22 +43,5 @@ CMyDrevikApp::CMyDrevikApp()
 
 void CMyDrevikApp::ResetSettings()
 {
-    m_nLineThickness = 1;
-    m_nTool = ID_TOOL_LINE;
-    m_colorLine = 0;
-    m_nFillStyle = 1;
-    m_dlgOptions = COptionsDlg();
-    m_dlgText = CTextDlg();
-    m_nUnits = 2;
-    m_bConcentric = false;
-    m_nConcentricFillStyle = 1;
-    m_colorConcentric = 0;
-    m_nConcentricLineThickness = 1;
-    m_bRubber = false;
-    m_nPenStyle = PS_SOLID;
-    m_nRadialFigure = ID_TOOL_RECT_FILL;
-    m_bRadial = false;
-    m_logFont = LOGFONT();
-    m_colorText = 0;
-    m_colorFlood = 0;
+    static_cast<CDrawingSettings&>(*this) = CDrawingSettings();
 }

@@ -3,8 +3,7 @@
 // one global object can be built before Qt starts and reset by tests.
 #pragma once
 
-#include "app/dialogs/optionsdlg.h"
-#include "app/dialogs/textdlg.h"
+#include "app/settings/drawingsettings.h"
 #include "platform/cmdtarget.h"
 #include "platform/types.h"
 
@@ -14,7 +13,7 @@
 
 class QWidget;
 
-class CMyDrevikApp : public CCmdTarget {
+class CMyDrevikApp : public CCmdTarget, public CDrawingSettings {
 public:
     CMyDrevikApp();
     CMyDrevikApp(const CMyDrevikApp&) = delete;
@@ -31,25 +30,6 @@ public:
     static bool CommandIdsAreUnique();
     // Every command id the application handles, in table order.
     static std::vector<UINT> GetCommandIds();
-
-    int m_nLineThickness = 1;
-    int m_nTool = 32771;                // command id of the current tool
-    COLORREF m_colorLine = 0;
-    int m_nFillStyle = 1;               // 1..14
-    COptionsDlg m_dlgOptions;
-    CTextDlg m_dlgText;
-    int m_nUnits = 2;                   // display unit code
-    bool m_bConcentric = false;
-    int m_nConcentricFillStyle = 1;
-    COLORREF m_colorConcentric = 0;
-    int m_nConcentricLineThickness = 1;
-    bool m_bRubber = false;
-    int m_nPenStyle = 0;                // PS_SOLID .. PS_DASHDOTDOT
-    int m_nRadialFigure = 32773;        // tool id of the figure the radial tool repeats
-    bool m_bRadial = false;
-    LOGFONT m_logFont;                  // all zero: default face and size
-    COLORREF m_colorText = 0;
-    COLORREF m_colorFlood = 0;          // last colour chosen outside concentric mode
 
     // How the colour and font commands ask the user; tests answer them.
     // The colour chooser opens on black and gives nothing on Cancel. The
