@@ -77,6 +77,26 @@ struct BlockAxis {
     }
 };
 
+// The pixels of the destination rectangle, each taken from the source
+// pixel it maps to; black where that lies off the source.
+QImage CopyBlock(const QImage& imageSrc, const QRect& rectTarget, const BlockAxis& dstX,
+                 const BlockAxis& dstY, const BlockAxis& srcX, const BlockAxis& srcY)
+{
+    QImage imageCopy(rectTarget.size(), QImage::Format_RGB32);
+    for (int j = 0; j < rectTarget.height(); ++j) {
+        const std::int64_t ySource = dstY.SourceAt(rectTarget.top() + j, srcY);
+        QRgb* pRow = reinterpret_cast<QRgb*>(imageCopy.scanLine(j));
+        const bool bRowInside = ySource >= 0 && ySource < imageSrc.height();
+        const QRgb* pSrcRow = bRowInside ? reinterpret_cast<const QRgb*>(imageSrc.constScanLine(int(ySource))) : nullptr;
+        for (int i = 0; i < rectTarget.width(); ++i) {
+            const std::int64_t xSource = dstX.SourceAt(rectTarget.left() + i, srcX);
+            const bool bInside = pSrcRow && xSource >= 0 && xSource < imageSrc.width();
+            pRow[i] = bInside ? (pSrcRow[xSource] | 0xFF000000u) : 0xFF000000u;
+        }
+    }
+    return imageCopy;
+}
+
 }  // namespace
 
 COLORREF CDC::SetPixel(int x, int y, COLORREF color)
@@ -156,19 +176,7 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
     if (rectTarget.isEmpty())
         return TRUE;
     // The copy is made first, so a block may be moved within one surface.
-    const QImage& imageSrc = *pSrcDC->m_pImage;
-    QImage imageCopy(rectTarget.size(), QImage::Format_RGB32);
-    for (int j = 0; j < rectTarget.height(); ++j) {
-        const std::int64_t ySource = dstY.SourceAt(rectTarget.top() + j, srcY);
-        QRgb* pRow = reinterpret_cast<QRgb*>(imageCopy.scanLine(j));
-        const bool bRowInside = ySource >= 0 && ySource < imageSrc.height();
-        const QRgb* pSrcRow = bRowInside ? reinterpret_cast<const QRgb*>(imageSrc.constScanLine(int(ySource))) : nullptr;
-        for (int i = 0; i < rectTarget.width(); ++i) {
-            const std::int64_t xSource = dstX.SourceAt(rectTarget.left() + i, srcX);
-            const bool bInside = pSrcRow && xSource >= 0 && xSource < imageSrc.width();
-            pRow[i] = bInside ? (pSrcRow[xSource] | 0xFF000000u) : 0xFF000000u;
-        }
-    }
+    const QImage imageCopy = CopyBlock(*pSrcDC->m_pImage, rectTarget, dstX, dstY, srcX, srcY);
     if (m_pImage) {
         for (int j = 0; j < rectTarget.height(); ++j)
             std::copy_n(reinterpret_cast<const QRgb*>(imageCopy.constScanLine(j)), rectTarget.width(),

@@ -4,44 +4,11 @@
 // computed: shapes far off the surface cost nothing and never overflow.
 #pragma once
 
+#include "platform/dc_spans.h"
+
 #include <QPointF>
-#include <QRect>
 
-#include <cstdint>
 #include <vector>
-
-// Pixels x0 .. x1 (both included) of row y.
-struct PixelSpan {
-    int y;
-    int x0;
-    int x1;
-};
-
-// A set of pixels as spans per row, inside a clip rectangle.
-class CPixelSpans {
-public:
-    explicit CPixelSpans(const QRect& rectClip) : m_rectClip(rectClip) {}
-
-    void AddPixel(int x, int y) { AddSpan(y, x, x); }
-    void AddSpan(int y, int x0, int x1);
-    // Sorts the spans and merges the ones that touch, so each pixel is in
-    // exactly one span: a raster operation then meets each pixel once.
-    void Normalise();
-    // Removes the pixels of other (both sets normalised first).
-    void Subtract(CPixelSpans& other);
-    void Unite(const CPixelSpans& other);
-
-    const std::vector<PixelSpan>& Spans() const { return m_vecSpans; }
-    bool IsEmpty() const { return m_vecSpans.empty(); }
-    QRect BoundingRect() const;
-    const QRect& ClipRect() const { return m_rectClip; }
-
-private:
-    QRect m_rectClip;
-    std::vector<PixelSpan> m_vecSpans;
-    bool m_bNormal = true;
-    std::size_t m_nMergeAt = std::size_t(1) << 20;
-};
 
 // Lengths of the on and off runs of a pen style, in pen widths; empty for
 // a solid line.
@@ -64,6 +31,9 @@ void WideLinePixels(const std::vector<QPointF>& vecPoints, bool bClosed, double 
 
 // The pixels inside a polygon (even-odd rule), with its outline chain.
 void PolygonPixels(const std::vector<QPointF>& vecPoints, CPixelSpans* pInside);
+
+// Rounding slack of the half-open pixel rule of wide pens and fills.
+constexpr double kPixelSlack = 1e-6;
 
 // Rounds device coordinates to whole points, clamped so that differences
 // stay exact in doubles and 64-bit integers.
