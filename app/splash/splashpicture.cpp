@@ -124,7 +124,7 @@ void DrawTitleBlock(CDC* pDC)
         DrawSegment(pDC, nLeft, -(nTop + 64), nRight, -(nTop + 64));
         DrawSegment(pDC, nLeft, -(nTop + 98), nRight, -(nTop + 98));
     }
-    DrawLabel(pDC, nLeft + 14, -(nTop + 8), QStringLiteral("Korvada"), 42, kInk, FW_BOLD);
+    DrawLabel(pDC, nLeft + 12, -(nTop + 12), QStringLiteral("Korvada"), 34, kInk, FW_BOLD);
     DrawLabel(pDC, nLeft + 10, -(nTop + 72), QStringLiteral("Engineering sketches"), 16, kDimension);
     DrawLabel(pDC, nLeft + 10, -(nTop + 106), QStringLiteral("Version 3.0"), 16, kDimension);
 }

@@ -13,8 +13,8 @@ constexpr COLORREF kArc = RGB(24, 52, 96);
 constexpr COLORREF kRuler = RGB(236, 214, 150);
 
 // Hinge at the top, needle leg to the left foot, pencil leg to the right.
-constexpr int kHingeX = 62, kHingeY = 26;
-constexpr int kNeedleX = 26, kPencilX = 98, kFootY = 126;
+constexpr int kHingeX = 62, kHingeY = 24;
+constexpr int kNeedleX = 32, kPencilX = 92, kFootY = 104;
 
 void DrawCompasses(CDC* pDC)
 {
@@ -40,23 +40,23 @@ void DrawCompasses(CDC* pDC)
 
 void DrawSwing(CDC* pDC)
 {
-    // The arc the pencil leg sweeps around the needle.
+    // The arc the pencil has swept around the needle, up to where it stands.
     constexpr int nRadius = kPencilX - kNeedleX;
     CDrawObjects objects(pDC, kArc, 1, std::nullopt, PS_DASH);
     pDC->Arc(kNeedleX - nRadius, -(kFootY - nRadius), kNeedleX + nRadius, -(kFootY + nRadius),
-             kNeedleX + nRadius, -(kFootY - 1), kNeedleX + 30, -(kFootY - nRadius));
+             kNeedleX + 50, -(kFootY + 35), kPencilX + 10, -kFootY);
 }
 
 void DrawRuler(CDC* pDC)
 {
     {
         CDrawObjects objects(pDC, kSteelDark, 1, kRuler);
-        pDC->Rectangle(4, -136, 121, -156);
+        pDC->Rectangle(4, -142, 121, -158);
     }
     CDrawObjects ticks(pDC, kSteelDark, 1);
     for (int i = 0; i <= 22; ++i) {
         const int x = 8 + i * 5;
-        DrawSegment(pDC, x, -137, x, -(i % 2 == 0 ? 146 : 142));
+        DrawSegment(pDC, x, -143, x, -(i % 2 == 0 ? 152 : 148));
     }
 }
 
@@ -65,8 +65,8 @@ void DrawRuler(CDC* pDC)
 QImage AboutPicture()
 {
     CPictureDC dc(kAboutPictureWidth, kAboutPictureHeight, kPaper);
-    DrawSwing(&dc);
     DrawCompasses(&dc);
+    DrawSwing(&dc);
     DrawRuler(&dc);
     return dc.TakePicture();
 }
