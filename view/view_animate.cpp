@@ -24,24 +24,24 @@ void CMyDrevikView::BeginReplay()
     CMyDrevikDoc* pDoc = GetDocument();
     m_bCentre = pDoc->m_bCentre;
     m_nReplayNext = 0;
-    m_nReplayCount = pDoc->GetVisibleCount();
+    const int nVisible = pDoc->GetVisibleCount();
     if (!m_imageSurface.isNull()) {
         m_imageSurface.fill(Qt::white);
         viewport()->update();
     }
-    if (m_nReplayCount == 0) {
+    if (nVisible == 0) {
         FinishReplay();
         return;
     }
-    m_timerReplay.start(AnimationDelayMs(m_nReplayCount));
+    m_timerReplay.start(AnimationDelayMs(nVisible));
 }
 
+// Figures added meanwhile in other views come after those still to be
+// replayed, so the replay runs to the document's current step pointer.
 void CMyDrevikView::OnReplayTick()
 {
-    // The document hides figures only through a full update, which starts
-    // the replay again, so a missing figure means the replay is over.
-    CFigure* pFigure = GetDocument()->GetFigure(m_nReplayNext);
-    if (pFigure) {
+    CMyDrevikDoc* pDoc = GetDocument();
+    if (CFigure* pFigure = pDoc->GetFigure(m_nReplayNext)) {
         ++m_nReplayNext;
         CClientDC dc(this);
         dc.SetROP2(R2_COPYPEN);
@@ -49,7 +49,7 @@ void CMyDrevikView::OnReplayTick()
         if (m_bDragPaste)
             pFigure->DrawHandles(&dc);
     }
-    if (!pFigure || m_nReplayNext >= m_nReplayCount)
+    if (m_nReplayNext >= pDoc->GetVisibleCount())
         FinishReplay();
 }
 

@@ -50,7 +50,7 @@ int SnapY(int y, int nSpacing)
     if (nRest == 0)
         return y;
     if (-nRest > nSpacing / 2)
-        return figmath::SaturateToInt(y - nSpacing - nRest);
+        return figmath::SaturateToInt(std::int64_t(y) - nSpacing - nRest);
     return figmath::SaturateToInt(y - nRest);
 }
 

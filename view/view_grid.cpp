@@ -93,33 +93,40 @@ void CMyDrevikView::OnGridShow()
     GetDocument()->UpdateAllViews(nullptr);
 }
 
+// The grid commands are always enabled; the check mark shows the state.
 void CMyDrevikView::OnUpdateGridSmall(CCmdUI* pCmdUI)
 {
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_nGridSize == 1);
 }
 
 void CMyDrevikView::OnUpdateGridMedium(CCmdUI* pCmdUI)
 {
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_nGridSize == 2);
 }
 
 void CMyDrevikView::OnUpdateGridLarge(CCmdUI* pCmdUI)
 {
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_nGridSize == 3);
 }
 
 void CMyDrevikView::OnUpdateGridExtraLarge(CCmdUI* pCmdUI)
 {
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_nGridSize == 4);
 }
 
 void CMyDrevikView::OnUpdateGridSync(CCmdUI* pCmdUI)
 {
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_bGridSync);
 }
 
 void CMyDrevikView::OnUpdateGridShow(CCmdUI* pCmdUI)
 {
+    pCmdUI->Enable(TRUE);
     pCmdUI->SetCheck(m_bGridShow);
 }
 
