@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 using viewtest::CountPixels;
@@ -110,6 +112,22 @@ TEST(ViewPaint, figureFromAnotherViewRepaintsOnlyItsRectangle)
 
     // The sending view drew the figure itself and is not repainted.
     EXPECT_EQ(CountPixels(viewSender.GetSurface(), kRgbRed), 0);
+}
+
+// A damaged file can put a figure anywhere in the int range; its area is
+// cut to the surface.
+TEST(ViewPaint, figureFarOffTheCanvasRepaintsWithinTheSurface)
+{
+    CMyDrevikDoc doc;
+    CMyDrevikView viewSender(&doc);
+    CMyDrevikView view(&doc);
+    doc.AddFigure(Line(INT_MIN, INT_MAX, INT_MAX, INT_MIN, kRed, 1));
+    doc.AddFigure(Line(2100, -2100, 2100, -3100, kBlue, 2));
+    doc.UpdateAllViews(&viewSender, 0, doc.GetFigure(0));
+    EXPECT_EQ(view.LogicalToSurfaceRect(doc.GetFigure(0)->GetBoundRect()), view.GetSurface().rect());
+    EXPECT_EQ(PixelAt(view, 2100, -2600), kRgbBlue);
+    const QRect rectOff = view.LogicalToSurfaceRect(CRect(-90000, 90000, -80000, 80000));
+    EXPECT_TRUE(rectOff.isEmpty());
 }
 
 TEST(ViewPaint, centreMarkFollowsItsModesAndErasesItself)
