@@ -8,59 +8,40 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
-#include <gtest/gtest.h>
-
 namespace {
 
-using viewtest::CountPixels;
-using viewtest::kBlack;
-using viewtest::Line;
+using namespace viewtest;
 
 TEST(ViewPrintPages, pageGridCoversTheCanvasAtTheResolution)
 {
-    struct Row {
+    const struct {
         const char* pszPrinter;
-        int nHorzRes, nVertRes, nDpi;
-        int nColumns, nRows;
+        int nHorzRes, nVertRes, nDpi, nColumns, nRows;
     } rows[] = {
-        {"600 dpi portrait", 4800, 6600, 600, 2, 1},
-        {"600 dpi landscape", 6400, 4800, 600, 2, 2},
-        {"300 dpi portrait", 2400, 3300, 300, 2, 1},
-        {"1200 dpi portrait", 9600, 13200, 1200, 2, 1},
-        {"small pages", 1000, 1000, 600, 7, 5},
-        {"no printable width", 0, 6600, 600, 1, 1},
+        {"600 dpi portrait", 4800, 6600, 600, 2, 1},  {"600 dpi landscape", 6400, 4800, 600, 2, 2},
+        {"300 dpi portrait", 2400, 3300, 300, 2, 1},  {"1200 dpi portrait", 9600, 13200, 1200, 2, 1},
+        {"small pages", 1000, 1000, 600, 7, 5},       {"no printable width", 0, 6600, 600, 1, 1},
         {"negative height", 4800, -5, 600, 2, 1},
     };
-    for (const Row& row : rows) {
+    for (const auto& row : rows) {
         const PageGrid grid = ComputePageGrid(kCanvasSize, row.nHorzRes, row.nVertRes, row.nDpi, row.nDpi);
-        EXPECT_EQ(grid.nColumns, row.nColumns) << row.pszPrinter;
-        EXPECT_EQ(grid.nRows, row.nRows) << row.pszPrinter;
+        EXPECT_EQ(CPoint(grid.nColumns, grid.nRows), CPoint(row.nColumns, row.nRows)) << row.pszPrinter;
     }
-    EXPECT_EQ(ComputePageGrid(kCanvasSize, 4800, 6600, 600, 600).PageCount(), 2);
-    EXPECT_EQ(UnitsToPrinterPixels(27195, 600), 6425);
-    EXPECT_EQ(UnitsToPrinterPixels(20396, 600), 4818);
-}
-
-TEST(ViewPrintPages, pagesRunAlongARowThenDown)
-{
     EXPECT_EQ(PageViewportOrigin(1, 2, 4800, 6600), CPoint(0, 0));
     EXPECT_EQ(PageViewportOrigin(2, 2, 4800, 6600), CPoint(-4800, 0));
-    EXPECT_EQ(PageViewportOrigin(3, 3, 100, 70), CPoint(-200, 0));
-    EXPECT_EQ(PageViewportOrigin(4, 3, 100, 70), CPoint(0, -70));
+    EXPECT_EQ(PageViewportOrigin(4, 3, 100, 70), CPoint(0, -70)) << "next row after three columns";
     EXPECT_EQ(PageViewportOrigin(6, 3, 100, 70), CPoint(-200, -70));
     EXPECT_EQ(PageViewportOrigin(0, 0, 100, 70), CPoint(0, 0)) << "no page, no columns";
 }
 
-TEST(ViewPrintCanvas, rasterPrinterGetsTheBorderAndNoGrid)
+TEST_F(ViewTest, rasterPrinterGetsTheBorderAndNoGrid)
 {
-    CMyDrevikDoc doc;
-    CMyDrevikView view(&doc);
-    doc.AddFigure(Line(2540, -2540, 5080, -2540, RGB(255, 0, 0), 1));
-    doc.UpdateAllViews(nullptr);
-
+    doc.AddFigure(Line(2540, -2540, 5080, -2540, kRed, 1));
     // At 100 dpi one inch (2540 units) is 100 pixels.
     const QImage image = view.RenderCanvasForPrint(100);
     ASSERT_EQ(image.size(), QSize(1072, 804));
+    EXPECT_EQ(image.pixel(150, 100), kRgbRed) << "the line at true scale";
+
     CDC dcMapping;
     dcMapping.SetUnitsPerPixel(25.4);
     CPoint ptCorner(27195, -20396);
@@ -69,7 +50,6 @@ TEST(ViewPrintCanvas, rasterPrinterGetsTheBorderAndNoGrid)
     const int nRowBlack = CountPixels(image, kBlack, QRect(0, ptCorner.y, image.width(), 1));
     EXPECT_GE(nColumnBlack, ptCorner.y);
     EXPECT_GE(nRowBlack, ptCorner.x);
-    EXPECT_EQ(image.pixel(150, 100), 0xFFFF0000u) << "the line at true scale";
     // The border is the only black: no grid dot reaches paper.
     const int nCornerBlack = image.pixel(ptCorner.x, ptCorner.y) == kBlack;
     EXPECT_EQ(CountPixels(image, kBlack), nColumnBlack + nRowBlack - nCornerBlack);
@@ -80,18 +60,14 @@ int PdfPageCount(const QString& strPath)
     QFile file(strPath);
     if (!file.open(QIODevice::ReadOnly))
         return -1;
-    const QString strBytes = QString::fromLatin1(file.readAll());
-    return int(strBytes.count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
+    return int(QString::fromLatin1(file.readAll()).count(QRegularExpression(QStringLiteral("/Type\\s*/Page[^s]"))));
 }
 
-TEST(ViewPrintJob, everyPageOfTheGridIsPrinted)
+TEST_F(ViewTest, printJobHasEveryPageOfTheGridOrTheRangeAsked)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
-    CMyDrevikDoc doc;
-    CMyDrevikView view(&doc);
     doc.AddFigure(Line(1000, -1000, 26000, -19000, RGB(0, 0, 0), 4));
-
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setResolution(150);
@@ -103,9 +79,9 @@ TEST(ViewPrintJob, everyPageOfTheGridIsPrinted)
     view.PrintPages(&printer);
     EXPECT_EQ(view.m_nPrintHorzRes, printer.width());
     EXPECT_EQ(view.m_nPrintVertRes, printer.height());
-    const int nPages = view.m_nPageColumns * view.m_nPageRows;
-    EXPECT_EQ(nPages, 2) << "an A4 page at 150 dpi is narrower than the canvas, not lower";
-    EXPECT_EQ(PdfPageCount(strPath), nPages);
+    EXPECT_EQ(CPoint(view.m_nPageColumns, view.m_nPageRows), CPoint(2, 1))
+        << "an A4 page at 150 dpi is narrower than the canvas, not lower";
+    EXPECT_EQ(PdfPageCount(strPath), 2);
 
     printer.setPrintRange(QPrinter::PageRange);
     printer.setFromTo(2, 2);

@@ -1,4 +1,4 @@
-// Helpers of the view tests: real views on a real document under the
+// Helpers of the view tests: a real view on a real document under the
 // offscreen platform, and the surface pixels of logical points.
 #pragma once
 
@@ -8,15 +8,20 @@
 #include "view/mydrevikview.h"
 
 #include <QImage>
-#include <QPoint>
-#include <QRect>
 
+#include <gtest/gtest.h>
+
+#include <climits>
 #include <memory>
 
 namespace viewtest {
 
 constexpr QRgb kWhite = 0xFFFFFFFF;
 constexpr QRgb kBlack = 0xFF000000;
+constexpr QRgb kRgbRed = 0xFFFF0000;
+constexpr QRgb kRgbBlue = 0xFF0000FF;
+constexpr COLORREF kRed = RGB(255, 0, 0);
+constexpr COLORREF kBlue = RGB(0, 0, 255);
 
 // Surface pixel of a logical point, through the view's own mapping.
 inline QPoint SurfacePixel(const CMyDrevikView& view, int x, int y)
@@ -30,8 +35,7 @@ inline QPoint SurfacePixel(const CMyDrevikView& view, int x, int y)
 
 inline QRgb PixelAt(const CMyDrevikView& view, int x, int y)
 {
-    const QPoint pt = SurfacePixel(view, x, y);
-    return view.GetSurface().pixel(pt);
+    return view.GetSurface().pixel(SurfacePixel(view, x, y));
 }
 
 inline int CountPixels(const QImage& image, QRgb rgb, const QRect& rect = QRect())
@@ -44,17 +48,8 @@ inline int CountPixels(const QImage& image, QRgb rgb, const QRect& rect = QRect(
     return nCount;
 }
 
-// The first pixel where two images differ, or (-1, -1).
-inline QPoint FirstDifference(const QImage& imageA, const QImage& imageB)
-{
-    for (int y = 0; y < imageA.height(); ++y)
-        for (int x = 0; x < imageA.width(); ++x)
-            if (imageA.pixel(x, y) != imageB.pixel(x, y))
-                return QPoint(x, y);
-    return QPoint(-1, -1);
-}
-
-// The smallest rectangle holding every pixel where two images differ.
+// The smallest rectangle holding every pixel where two images differ
+// (null when they are the same).
 inline QRect DifferenceBounds(const QImage& imageA, const QImage& imageB)
 {
     QRect rect;
@@ -73,9 +68,12 @@ inline std::unique_ptr<CFigure> Line(int x1, int y1, int x2, int y2, COLORREF co
 // Grid dots of one spacing over the whole canvas.
 inline int GridDotCount(int nSpacing)
 {
-    const int nColumns = (kCanvasSize.cx + nSpacing - 1) / nSpacing;
-    const int nRows = (kCanvasSize.cy + nSpacing - 1) / nSpacing;
-    return nColumns * nRows;
+    return ((kCanvasSize.cx + nSpacing - 1) / nSpacing) * ((kCanvasSize.cy + nSpacing - 1) / nSpacing);
 }
+
+struct ViewTest : ::testing::Test {
+    CMyDrevikDoc doc;
+    CMyDrevikView view{&doc};
+};
 
 }  // namespace viewtest
