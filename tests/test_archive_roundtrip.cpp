@@ -55,36 +55,6 @@ TEST(ArchiveRoundTrip, everyClassKeepsItsRecord)
     EXPECT_EQ(FindFigureClass("CLin", 4), nullptr);
 }
 
-TEST(ArchiveRoundTrip, fieldsOutsideTheRecordGetDefinedValues)
-{
-    FigureArray figures;
-    figures.emplace_back(new CMeasure(0, 0, 10, 0, 0, PS_DOT, 0, QStringLiteral("x")));
-    figures.emplace_back(new CRectRound(0, 0, 600, -300, 0, 3, TRUE, PS_DASH));
-    const FigureArray loaded = SaveAndLoad(figures);
-    ASSERT_EQ(loaded.size(), 2u);
-    EXPECT_EQ(static_cast<CMeasure*>(loaded[0].get())->m_nPenStyle, PS_SOLID);
-    const auto* pRound = static_cast<CRectRound*>(loaded[1].get());
-    EXPECT_EQ(pRound->m_nWidth, 3);
-    EXPECT_EQ(pRound->m_bCentre, TRUE);
-    EXPECT_EQ(pRound->m_nPenStyle, PS_DASH);
-}
-
-TEST(ArchiveRoundTrip, textKeepsEveryCharacter)
-{
-    const QString strAnsi = QStringLiteral("\u00D8 12 \u2013 \u20AC");
-    const QString strWide = QStringLiteral("\u0394 = 5 \u00B5m \U0001D6D1");
-    const QString strLong(300, u'7');
-    FigureArray figures;
-    for (const QString& str : {strAnsi, strWide, strLong})
-        figures.emplace_back(new CText(0, 0, 0, 0, 0, str, LOGFONT{}));
-    const FigureArray loaded = SaveAndLoad(figures);
-    ASSERT_EQ(loaded.size(), 3u);
-    EXPECT_EQ(static_cast<CText*>(loaded[0].get())->m_strText, strAnsi);
-    EXPECT_EQ(static_cast<CText*>(loaded[1].get())->m_strText, strWide);
-    EXPECT_EQ(static_cast<CText*>(loaded[2].get())->m_strText, strLong);
-    EXPECT_EQ(Record(*figures[0]).mid(20).toHex(' '), "08 d8 20 31 32 20 96 20 80");
-}
-
 TEST(ArchiveRoundTrip, backReferenceCopiesKeepTheRecordAndShareTheText)
 {
     // The reader answers a back reference with such a copy; sharing the text

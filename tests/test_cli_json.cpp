@@ -59,14 +59,6 @@ TEST(CliJson, everyClassDumpsItsRecordFields)
     EXPECT_EQ(qsizetype(RecordLayouts().size()), expected.size());
 }
 
-TEST(CliJson, packBuildsWhatDumpShows)
-{
-    FigureArray figures;
-    QString strError;
-    ASSERT_TRUE(JsonToFigures(kSampleJson, figures, &strError)) << strError.toStdString();
-    EXPECT_EQ(QJsonDocument::fromJson(FiguresToJson(figures)), QJsonDocument::fromJson(kSampleJson));
-}
-
 TEST(CliJson, packNamesTheFigureAndFieldAtFault)
 {
     const char* const kLine = R"("m_x1":1,"m_y1":2,"m_x2":3,"m_y2":4,"m_color":5,"m_nWidth":1)";
@@ -75,7 +67,6 @@ TEST(CliJson, packNamesTheFigureAndFieldAtFault)
         const char* pszMessage;
     } cases[] = {
         {R"({"figures":[)", "Malformed JSON at offset"},
-        {R"([])", "The JSON must be an object"},
         {R"({"figures":[3]})", "figure 0: not a JSON object"},
         {R"({"figures":[{"m_x1":1}]})", "figure 0: field \"class\" is missing"},
         {std::string(R"({"figures":[{"class":"CLine",)") + kLine + R"(,"m_nPenStyle":0},{"class":"CFigure"}]})",
@@ -83,8 +74,6 @@ TEST(CliJson, packNamesTheFigureAndFieldAtFault)
         {std::string(R"({"figures":[{"class":"CLine",)") + kLine + "}]}",
          "figure 0 (CLine): field \"m_nPenStyle\" is missing"},
         {std::string(R"({"figures":[{"class":"CLine",)") + kLine + R"(,"m_nPenStyle":2147483648}]})",
-         "figure 0 (CLine): field \"m_nPenStyle\" must be an integer"},
-        {std::string(R"({"figures":[{"class":"CLine",)") + kLine + R"(,"m_nPenStyle":0.5}]})",
          "figure 0 (CLine): field \"m_nPenStyle\" must be an integer"},
         {std::string(R"({"figures":[{"class":"CLine",)") + kLine + R"(,"m_nPenStyle":"0"}]})",
          "figure 0 (CLine): field \"m_nPenStyle\" must be an integer"},
