@@ -91,6 +91,12 @@ BOOL CDocument::OnSaveDocument(const QString& strPathName, QString* pstrError)
 {
     CArchive ar;
     Serialize(ar);
+    // A drawing the writer could not express must not replace the old file.
+    if (ar.IsBad()) {
+        if (pstrError)
+            *pstrError = QStringLiteral("Cannot save %1: the drawing is too large for the file format.").arg(strPathName);
+        return FALSE;
+    }
     QSaveFile file(strPathName);
     if (!file.open(QIODevice::WriteOnly) || file.write(ar.GetBuffer()) != ar.GetBuffer().size()
         || !file.commit()) {
