@@ -1,0 +1,30 @@
+// A child window of the main frame: it holds one view of a drawing and
+// fixes the size new child windows open with.
+#pragma once
+
+#include "platform/cmdtarget.h"
+
+#include <QMdiSubWindow>
+#include <QSize>
+
+class CMyDrevikView;
+
+class CChildFrame : public QMdiSubWindow, public CCmdTarget {
+    Q_OBJECT
+public:
+    // The child window takes the view as its only widget and owns it.
+    explicit CChildFrame(CMyDrevikView* pView, QWidget* pParent = nullptr);
+
+    CMyDrevikView* GetView() const { return m_pView; }
+
+    // The size of a new child window on a screen of that size: as wide as
+    // the screen and 90 pixels less tall, whatever the main frame's size.
+    static QSize GetCreateSize(const QSize& sizeScreen);
+    // Applies that size for the screen the window shows on.
+    void PreCreateWindow();
+    // The title is the title of the view's drawing.
+    void UpdateFrameTitle();
+
+private:
+    CMyDrevikView* m_pView;
+};
