@@ -77,11 +77,9 @@ CInstanceServer::~CInstanceServer() = default;
 
 bool CInstanceServer::Listen(const QString& strServerName)
 {
-    if (m_pServer->listen(strServerName))
-        return true;
-    if (m_pServer->serverError() != QAbstractSocket::AddressInUseError)
-        return false;
-    // In use: either a running program, which answers, or a leftover.
+    // Listening with access options would quietly take the name over from
+    // a running program, so ask first whether one answers there. A name
+    // nobody answers on is a leftover of a program that ended.
     QLocalSocket probe;
     probe.connectToServer(strServerName);
     if (probe.waitForConnected(500)) {

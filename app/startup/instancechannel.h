@@ -29,7 +29,7 @@ public:
     ~CInstanceServer() override;
 
     // Starts listening; a name left behind by a program that ended without
-    // closing it is taken over. False when the name is held by another.
+    // closing it is taken over. False when another program answers on it.
     bool Listen(const QString& strServerName);
     bool IsListening() const;
 

@@ -1,0 +1,118 @@
+// The tip of the day window: what it shows, Next Tip, and which way of
+// closing stores the start-up choice.
+#include "app/dialogs/dialogcontrols.h"
+#include "app/tips/lightbulb.h"
+#include "app/tips/tipofdaydlg.h"
+#include "resources/resource.h"
+#include "tips_testing.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+struct TipWindow {
+    explicit TipWindow(CTipOfDayDlg& dlg) : m_pDialog(dlg.CreateDialogWindow())
+    {
+        m_pText = GetDlgItem<QLabel>(m_pDialog.get(), IDC_TIP_TEXT);
+        m_pStartup = GetDlgItem<QCheckBox>(m_pDialog.get(), IDC_TIP_STARTUP);
+        m_pNext = GetDlgItem<QPushButton>(m_pDialog.get(), IDC_TIP_NEXT);
+        m_pClose = GetDlgItem<QPushButton>(m_pDialog.get(), IDOK);
+    }
+    bool Complete() const { return m_pText && m_pStartup && m_pNext && m_pClose; }
+
+    std::unique_ptr<QDialog> m_pDialog;
+    QLabel* m_pText = nullptr;
+    QCheckBox* m_pStartup = nullptr;
+    QPushButton* m_pNext = nullptr;
+    QPushButton* m_pClose = nullptr;
+};
+
+const QByteArray kTips = "One\nTwo\n";
+
+} // namespace
+
+TEST(TipsDialog, opensOnTheFetchedTipAndNextTipUndoesAnUnkeptClick)
+{
+    TipsFixture fixture;
+    const QString strPath = fixture.WriteTips(kTips);
+    CTipOfDayDlg dlg(nullptr, fixture.Profile(), strPath);
+    TipWindow wnd(dlg);
+    ASSERT_TRUE(wnd.Complete());
+    EXPECT_EQ(wnd.m_pDialog->windowTitle(), "Tip of the Day");
+    EXPECT_EQ(wnd.m_pText->text(), "One\n");
+    EXPECT_TRUE(wnd.m_pStartup->isChecked());
+    EXPECT_TRUE(wnd.m_pNext->isEnabled());
+    EXPECT_TRUE(wnd.m_pClose->isDefault());
+
+    wnd.m_pStartup->setChecked(false);
+    wnd.m_pNext->click();
+    EXPECT_EQ(wnd.m_pText->text(), "Two\n");
+    EXPECT_TRUE(wnd.m_pStartup->isChecked());
+    EXPECT_FALSE(fixture.Profile()->contains(kTipStartUp));
+}
+
+TEST(TipsDialog, onlyCloseStoresTheStartUpChoice)
+{
+    TipsFixture fixture;
+    const QString strPath = fixture.WriteTips(kTips);
+    {
+        CTipOfDayDlg dlg(nullptr, fixture.Profile(), strPath);
+        TipWindow wnd(dlg);
+        wnd.m_pStartup->setChecked(false);
+        wnd.m_pDialog->reject();  // Escape or the close box
+    }
+    EXPECT_FALSE(fixture.Profile()->contains(kTipStartUp));
+    {
+        CTipOfDayDlg dlg(nullptr, fixture.Profile(), strPath);
+        TipWindow wnd(dlg);
+        wnd.m_pStartup->setChecked(false);
+        wnd.m_pClose->click();
+        EXPECT_EQ(wnd.m_pDialog->result(), QDialog::Accepted);
+        EXPECT_FALSE(dlg.m_bStartup);
+    }
+    EXPECT_EQ(fixture.Profile()->value(kTipStartUp).toInt(), 1);
+    {
+        // The next start shows no tip, yet the position still moves on.
+        CTipOfDayDlg dlg(nullptr, fixture.Profile(), strPath);
+        EXPECT_FALSE(dlg.m_bStartup);
+        EXPECT_EQ(dlg.m_strTip, "One\n");
+        TipWindow wnd(dlg);
+        EXPECT_FALSE(wnd.m_pStartup->isChecked());
+        wnd.m_pStartup->setChecked(true);
+        wnd.m_pClose->click();
+    }
+    EXPECT_EQ(fixture.Profile()->value(kTipStartUp).toInt(), 0);
+    EXPECT_EQ(fixture.Profile()->value(kTipFilePos).toLongLong(), 4);
+}
+
+TEST(TipsDialog, withoutATipsFileNextTipIsDisabled)
+{
+    TipsFixture fixture;
+    CTipOfDayDlg dlg(nullptr, fixture.Profile(), QString());
+    TipWindow wnd(dlg);
+    ASSERT_TRUE(wnd.Complete());
+    EXPECT_EQ(wnd.m_pText->text(), kTipsFileMissing);
+    EXPECT_FALSE(wnd.m_pNext->isEnabled());
+    wnd.m_pClose->click();
+    EXPECT_EQ(fixture.Profile()->allKeys(), QStringList({kTipStartUp}));
+}
+
+TEST(TipsDialog, theLightBulbIsDrawnInsideItsPicture)
+{
+    const QImage image = LightBulbImage();
+    ASSERT_EQ(image.size(), QSize(kLightBulbWidth, kLightBulbHeight));
+    // White corners around a coloured globe and a dark cap below it.
+    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_EQ(image.pixel(kLightBulbWidth - 1, kLightBulbHeight - 1), qRgb(255, 255, 255));
+    const QRgb rgbGlobe = image.pixel(28, 20);
+    EXPECT_GT(qRed(rgbGlobe), 200);
+    EXPECT_LT(qBlue(rgbGlobe), 160);
+    EXPECT_LT(qGray(image.pixel(20, 50)), 128);
+}
