@@ -7,15 +7,26 @@ DEB_BUILD := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
              libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
              fonts-dejavu-core
 STAMP     := $(BUILD)/.deps-installed
+# Only the fuzzer needs clang and its runtime (libFuzzer, sanitizers).
+DEB_FUZZ  := clang libclang-rt-14-dev
 
-.PHONY: all deps configure build run test bench clean
+SANITIZE_BUILD := build-sanitize
+FUZZ_BUILD     := build-fuzz
+FUZZ_SECONDS   ?= 300
+FUZZ_STAMP     := $(FUZZ_BUILD)/.deps-installed
 
-all: build
+# Leaks are checked at exit; Qt's own caches are suppressed in tests/lsan.supp.
+SANITIZE_ENV := QT_QPA_PLATFORM=offscreen \
+  ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+  LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
+  UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-# Installs only the packages that are not there yet; apt-get update runs
+.PHONY: all deps configure build run test bench clean test-sanitize fuzz
+
+# Installs the packages of $(1) that are not there yet; apt-get update runs
 # only when something is missing.
-$(STAMP):
-	@missing=""; for p in $(DEB_BUILD); do \
+define install_missing
+	@missing=""; for p in $(1); do \
 	  dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q "ok installed" || missing="$$missing $$p"; \
 	done; \
 	if [ -n "$$missing" ]; then \
@@ -23,7 +34,17 @@ $(STAMP):
 	  $(SUDO) apt-get update -qq && \
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y -qq --no-install-recommends $$missing; \
 	fi
+endef
+
+all: build
+
+$(STAMP):
+	$(call install_missing,$(DEB_BUILD))
 	@mkdir -p $(BUILD) && touch $@
+
+$(FUZZ_STAMP):
+	$(call install_missing,$(DEB_BUILD) $(DEB_FUZZ))
+	@mkdir -p $(FUZZ_BUILD) && touch $@
 
 deps: $(STAMP)
 
@@ -44,6 +65,24 @@ run: build
 
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# The whole suite in one process under the address, leak and
+# undefined-behaviour sanitizers; any report fails it.
+test-sanitize: $(STAMP)
+	cmake -S . -B $(SANITIZE_BUILD) -DCMAKE_BUILD_TYPE=Debug -DKORVADA_SANITIZE=ON
+	$(SANITIZE_ENV) cmake --build $(SANITIZE_BUILD) -j $(JOBS)
+	$(SANITIZE_ENV) $(SANITIZE_BUILD)/korvada_tests
+
+# Feeds the drawing reader, painter and writer arbitrary bytes for
+# FUZZ_SECONDS; a crash leaves its input in $(FUZZ_BUILD)/crashes/.
+fuzz: $(FUZZ_STAMP)
+	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
+	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/korvada-fuzz-load -max_total_time=$(FUZZ_SECONDS) \
+	  -timeout=30 -rss_limit_mb=2560 -max_len=4096 -print_final_stats=1 \
+	  -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
+	  $(FUZZ_BUILD)/corpus fuzz/corpus tests/data/damaged
 
 bench: build
 	$(BUILD)/korvada-bench
