@@ -76,11 +76,3 @@ TEST(StartupInstance, withoutARunningProgramTheNewcomerKeepsItsFiles)
     EXPECT_TRUE(server.Listen(strName));
     EXPECT_TRUE(server.IsListening());
 }
-
-TEST(StartupInstance, theNameBelongsToTheUser)
-{
-    const QString strName = InstanceServerName();
-    EXPECT_TRUE(strName.contains("korvada-"));
-    EXPECT_FALSE(strName.endsWith("korvada-"));
-    EXPECT_EQ(strName, InstanceServerName());
-}

@@ -1,7 +1,6 @@
 // The tip of the day window: what it shows, Next Tip, and which way of
 // closing stores the start-up choice.
 #include "app/dialogs/dialogcontrols.h"
-#include "app/tips/lightbulb.h"
 #include "app/tips/tipofdaydlg.h"
 #include "resources/resource.h"
 #include "tips_testing.h"
@@ -102,17 +101,4 @@ TEST(TipsDialog, withoutATipsFileNextTipIsDisabled)
     EXPECT_FALSE(wnd.m_pNext->isEnabled());
     wnd.m_pClose->click();
     EXPECT_EQ(fixture.Profile()->allKeys(), QStringList({kTipStartUp}));
-}
-
-TEST(TipsDialog, theLightBulbIsDrawnInsideItsPicture)
-{
-    const QImage image = LightBulbImage();
-    ASSERT_EQ(image.size(), QSize(kLightBulbWidth, kLightBulbHeight));
-    // White corners around a coloured globe and a dark cap below it.
-    EXPECT_EQ(image.pixel(0, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(image.pixel(kLightBulbWidth - 1, kLightBulbHeight - 1), qRgb(255, 255, 255));
-    const QRgb rgbGlobe = image.pixel(28, 20);
-    EXPECT_GT(qRed(rgbGlobe), 200);
-    EXPECT_LT(qBlue(rgbGlobe), 160);
-    EXPECT_LT(qGray(image.pixel(20, 50)), 128);
 }
