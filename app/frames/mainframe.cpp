@@ -101,9 +101,11 @@ CChildFrame* CMainFrame::AddChildFrame(CMyDrevikView* pView)
 
 void CMainFrame::CreateBars()
 {
-    // Both bars dock at the top at first; each may move to any edge or float.
+    // Both bars dock at the top at first, each in a row of its own so that
+    // every button shows; each may move to any edge or float.
     m_wndToolBar = CreateToolBar(IDR_MAINFRAME, m_router, this);
     addToolBar(Qt::TopToolBarArea, m_wndToolBar);
+    addToolBarBreak(Qt::TopToolBarArea);
     m_wndDrawBar = CreateToolBar(IDR_DRAWBAR, m_router, this);
     addToolBar(Qt::TopToolBarArea, m_wndDrawBar);
 }
