@@ -47,6 +47,7 @@ CDC::~CDC()
 BOOL CDC::Attach(QPaintDevice* pDevice, double dUnitsPerPixel)
 {
     Detach();
+    m_rectTouched = QRect();
     if (!pDevice)
         return FALSE;
     SetUnitsPerPixel(dUnitsPerPixel);

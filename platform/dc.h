@@ -9,10 +9,9 @@
 #include "platform/gdi.h"
 #include "platform/types.h"
 
+#include <QPointF>
 #include <QRect>
 #include <QString>
-
-#include <QPointF>
 
 #include <memory>
 #include <vector>
@@ -39,12 +38,13 @@ public:
     explicit CDC(QPaintDevice* pDevice, double dUnitsPerPixel = kScreenUnitsPerPixel);
     ~CDC();
     CDC(const CDC&) = delete;
-    // Printers and other devices keep one painter for the context's life;
-    // a QImage surface is written pixel by pixel and takes a painter only
-    // for text, so several contexts may draw on one surface at a time. A
-    // surface in a format other than 32-bit RGB is converted to RGB32.
     CDC& operator=(const CDC&) = delete;
 
+    // A QImage surface is written pixel by pixel and takes a painter only
+    // for text, so several contexts may draw on one surface at a time; one
+    // in a format other than 32-bit RGB is converted to RGB32. Printers and
+    // other devices keep one painter for the context's life and receive the
+    // same pixels, combined by the raster operation as if with white paper.
     BOOL Attach(QPaintDevice* pDevice, double dUnitsPerPixel = kScreenUnitsPerPixel);
     void Detach();
     QPaintDevice* GetDevice() const { return m_pDevice; }
