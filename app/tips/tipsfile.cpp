@@ -5,6 +5,10 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
+#ifndef KORVADA_DATA_FROM_BIN
+#define KORVADA_DATA_FROM_BIN "../share/korvada"
+#endif
+
 QStringList TipsFileCandidates()
 {
     QStringList candidates;
@@ -15,8 +19,10 @@ QStringList TipsFileCandidates()
     for (const QString& strDir : QStandardPaths::standardLocations(QStandardPaths::GenericDataLocation))
         candidates << QDir(strDir).absoluteFilePath(QStringLiteral("korvada/") + kTipsFileName);
     const QDir dirProgram(QCoreApplication::applicationDirPath());
-    // An install moved elsewhere as a whole still finds its data beside bin/.
-    candidates << QDir::cleanPath(dirProgram.absoluteFilePath(QStringLiteral("../share/korvada/") + kTipsFileName));
+    // An install moved elsewhere as a whole still finds its data folder at
+    // the same place relative to the program.
+    const QString strDataFromProgram = QStringLiteral(KORVADA_DATA_FROM_BIN);
+    candidates << QDir::cleanPath(dirProgram.absoluteFilePath(strDataFromProgram + u'/' + kTipsFileName));
     candidates << dirProgram.absoluteFilePath(kTipsFileName);
     candidates.removeDuplicates();
     return candidates;
