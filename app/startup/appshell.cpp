@@ -35,7 +35,12 @@ bool HandOverToRunningProgram(const CCommandLineInfo& cmdInfo)
     return HandFilesToRunningInstance(InstanceServerName(), cmdInfo.m_strFileNames);
 }
 
-CAppShell::CAppShell() : m_pfnShowTipAtStartup(ShowTipAtStartup) {}
+CAppShell::CAppShell()
+    : m_pfnShowTipAtStartup(ShowTipAtStartup),
+      m_strRecoveryFolder(CRecoveryStore::DefaultFolder()),
+      m_pfnAskRecover(AskRecoverWithMessageBox)
+{
+}
 
 CAppShell::~CAppShell()
 {
@@ -72,10 +77,13 @@ bool CAppShell::InitInstance(const CCommandLineInfo& cmdInfo, const QString& str
         m_pServer->Listen(strServerName);
     }
 
+    m_pRecovery = std::make_unique<CRecoveryManager>(m_pDocTemplate.get(), m_strRecoveryFolder);
+    m_pRecovery->m_pfnAskRecover = m_pfnAskRecover;
     if (!ProcessShellCommand(cmdInfo))
         return false;
     m_pMainFrame->showMaximized();
     m_pMainFrame->repaint();
+    m_pRecovery->OfferRecovery(m_pMainFrame.get());
     new CFileDropTarget(m_pMainFrame.get(), [this](const QStringList& strFiles) { OpenFiles(strFiles); });
 
     if (cmdInfo.m_bShowSplash && m_pfnShowTipAtStartup)

@@ -4,6 +4,7 @@
 // Save As, About and the tip of the day).
 #pragma once
 
+#include "app/recovery/recoverymanager.h"
 #include "platform/cmdtarget.h"
 
 #include <QObject>
@@ -59,6 +60,12 @@ public:
 
     // How the tip of the day is offered at start-up; tests replace it.
     std::function<void(QWidget* pParent)> m_pfnShowTipAtStartup;
+    // Where recovery copies of modified drawings go, and how the copies a
+    // crash left behind are offered at start-up; tests replace both.
+    QString m_strRecoveryFolder;
+    std::function<CRecoveryManager::Answer(QWidget* pParent, const QStringList& strNames)>
+        m_pfnAskRecover;
+    CRecoveryManager* GetRecovery() const { return m_pRecovery.get(); }
 
 private:
     bool CreateMainFrame();
@@ -70,4 +77,6 @@ private:
     std::unique_ptr<CMultiDocTemplate> m_pDocTemplate;
     std::unique_ptr<CInstanceServer> m_pServer;
     bool m_bEmbedded = false;
+    // Last, so that it goes first: its end removes this run's copies.
+    std::unique_ptr<CRecoveryManager> m_pRecovery;
 };
