@@ -145,3 +145,20 @@ TEST(FramesChildFrame, newChildIsScreenWideAndNinetyPixelsShort)
         EXPECT_EQ(pFrame->GetActiveView(), pChild->GetView());
     }
 }
+
+TEST(FramesChildFrame, newChildrenCascadeFromTheAreaCornerNotBeyondItsLeftEdge)
+{
+    CMyDrevikDoc doc;
+    doc.OnNewDocument();
+    auto pFrame = MakeMainFrame();
+    pFrame->resize(QSize(700, 500));
+    pFrame->show();
+    QApplication::processEvents();
+    CChildFrame* pFirst = pFrame->AddChildFrame(new CMyDrevikView(&doc));
+    pFrame->showMaximized();
+    QApplication::processEvents();
+    CChildFrame* pSecond = pFrame->AddChildFrame(new CMyDrevikView(&doc));
+    QApplication::processEvents();
+    EXPECT_EQ(pFirst->pos(), QPoint(0, 0));
+    EXPECT_EQ(pSecond->pos(), QPoint(24, 24));
+}

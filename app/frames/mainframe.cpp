@@ -92,6 +92,10 @@ CChildFrame* CMainFrame::AddChildFrame(CMyDrevikView* pView)
     CChildFrame* pChild = new CChildFrame(pView);
     m_pMdiArea->addSubWindow(pChild);
     pChild->PreCreateWindow();
+    // New windows cascade from the area's top-left corner; left to itself the
+    // area may place a screen-wide window partly outside its left edge.
+    const int nOffset = 24 * ((int(m_pMdiArea->subWindowList().size()) - 1) % 8);
+    pChild->move(nOffset, nOffset);
     pChild->show();
     m_pMdiArea->setActiveSubWindow(pChild);
     UpdateMenuBar();
