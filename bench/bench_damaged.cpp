@@ -1,0 +1,108 @@
+// Speed of loading and painting drawings that stress the reader and the
+// figures: 70,000 figures, and the drawings with hostile field values
+// (huge coordinates and widths, short pitches) that the tests load.
+#include "document/mydrevikdoc.h"
+#include "platform/archive.h"
+#include "platform/dc.h"
+#include "view/render.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QImage>
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+namespace {
+
+void EnsureGuiApplication()
+{
+    static int s_nArgc = 1;
+    static char s_szName[] = "korvada-bench";
+    static char* s_argv[] = {s_szName, nullptr};
+    if (!QGuiApplication::instance()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        static QGuiApplication s_app(s_nArgc, s_argv);
+    }
+}
+
+void AppendU32(QByteArray& bytes, std::uint32_t n)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes.append(char((n >> (8 * i)) & 0xFF));
+}
+
+// 70,000 lines: the escaped count, one class description, then references.
+QByteArray SeventyThousandLines()
+{
+    QByteArray bytes("\xFF\xFF", 2);
+    AppendU32(bytes, 70000);
+    bytes.append("\xFF\xFF\x03\x00\x05\x00" "CLine", 11);
+    for (int i = 0; i < 70000; ++i) {
+        if (i > 0)
+            bytes.append("\x01\x80", 2);
+        for (int n : {i % 27000, -(i % 20000), 27000 - i % 27000, -20000 + i % 20000, 0, 1 + i % 20, i % 5})
+            AppendU32(bytes, std::uint32_t(n));
+    }
+    return bytes;
+}
+
+std::vector<QByteArray> HostileDrawings()
+{
+    const QDir dir(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../tests/data/damaged")));
+    std::vector<QByteArray> drawings;
+    for (const QString& strName : dir.entryList({QStringLiteral("*.kvd")}, QDir::Files)) {
+        QFile file(dir.filePath(strName));
+        if (file.open(QIODevice::ReadOnly))
+            drawings.push_back(file.readAll());
+    }
+    return drawings;
+}
+
+void LoadAndPaint(const QByteArray& bytes, QImage& image)
+{
+    CMyDrevikDoc doc;
+    CArchive ar(bytes);
+    doc.Serialize(ar);
+    doc.m_nStep = doc.GetCount() - 1;
+    CDC dc(&image);
+    PaintFigures(&dc, &doc, false);
+}
+
+void BM_LoadSeventyThousandFigures(benchmark::State& state)
+{
+    const QByteArray bytes = SeventyThousandLines();
+    for (auto _ : state) {
+        CMyDrevikDoc doc;
+        CArchive ar(bytes);
+        doc.Serialize(ar);
+        benchmark::DoNotOptimize(doc.GetCount());
+    }
+}
+BENCHMARK(BM_LoadSeventyThousandFigures)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndPaintSeventyThousandFigures(benchmark::State& state)
+{
+    EnsureGuiApplication();
+    const QByteArray bytes = SeventyThousandLines();
+    QImage image(1024, 768, QImage::Format_RGB32);
+    for (auto _ : state)
+        LoadAndPaint(bytes, image);
+}
+BENCHMARK(BM_LoadAndPaintSeventyThousandFigures)->Unit(benchmark::kMillisecond);
+
+void BM_LoadAndPaintHostileDrawings(benchmark::State& state)
+{
+    EnsureGuiApplication();
+    const std::vector<QByteArray> drawings = HostileDrawings();
+    QImage image(1024, 768, QImage::Format_RGB32);
+    for (auto _ : state)
+        for (const QByteArray& bytes : drawings)
+            LoadAndPaint(bytes, image);
+    state.counters["drawings"] = double(drawings.size());
+}
+BENCHMARK(BM_LoadAndPaintHostileDrawings)->Unit(benchmark::kMillisecond);
+
+}  // namespace

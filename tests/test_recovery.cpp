@@ -1,0 +1,213 @@
+// Autosave and recovery: a modified drawing has a copy in the recovery
+// folder, a saved or closed one has none, a clean end leaves none, and the
+// copy a killed program left is offered at the next start and brings the
+// drawing back whole.
+#include "app/frames/mainframe.h"
+#include "app/recovery/recoverymanager.h"
+#include "app/startup/appshell.h"
+#include "app/startup/commandline.h"
+#include "app/startup/doctemplate.h"
+#include "child_process.h"
+#include "document/mydrevikdoc.h"
+#include "figures/line.h"
+#include "platform/archive.h"
+#include "startup_testing.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QThread>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const char* const kFolderVariable = "KORVADA_RECOVERY_CHILD_FOLDER";
+const char* const kReady = "KORVADA-RECOVERY-CHILD-COPIED";
+
+QStringList FilesIn(const QString& strFolder, const QString& strPattern)
+{
+    return QDir(strFolder).entryList({strPattern}, QDir::Files, QDir::Name);
+}
+
+QByteArray Bytes(CMyDrevikDoc* pDoc)
+{
+    CArchive ar;
+    pDoc->Serialize(ar);
+    return ar.GetBuffer();
+}
+
+void AddLines(CMyDrevikDoc* pDoc, int nLines)
+{
+    for (int i = 0; i < nLines; ++i)
+        pDoc->AddFigure(std::make_unique<CLine>(100 * i, -50 * i, 900, -700 - i, COLORREF(i), 1 + i, PS_DASH));
+}
+
+class RecoveryFixture : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        IsolateProfile();
+        m_strFolder = m_dir.filePath(QStringLiteral("recovery"));
+        m_pFrame = std::make_unique<CMainFrame>();
+        m_pTemplate = std::make_unique<CMultiDocTemplate>(m_pFrame.get());
+        m_pRecovery = std::make_unique<CRecoveryManager>(m_pTemplate.get(), m_strFolder);
+    }
+    void TearDown() override
+    {
+        m_pRecovery.reset();
+        m_pTemplate.reset();
+        m_pFrame.reset();
+    }
+    QStringList Copies() const { return FilesIn(m_strFolder, QStringLiteral("*.kvd")); }
+    QByteArray OnlyCopy() const
+    {
+        const QStringList copies = Copies();
+        EXPECT_EQ(copies.size(), 1);
+        QFile file(QDir(m_strFolder).filePath(copies.value(0)));
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir m_dir;
+    QString m_strFolder;
+    CMessageAnswers m_answers;
+    std::unique_ptr<CMainFrame> m_pFrame;
+    std::unique_ptr<CMultiDocTemplate> m_pTemplate;
+    std::unique_ptr<CRecoveryManager> m_pRecovery;
+};
+
+// A start of the whole program on the recovery folder, the offer answered
+// with answer; the names it offered go to pstrNames.
+bool StartWithRecovery(CAppShell& shell, const QString& strFolder, CRecoveryManager::Answer answer,
+                       QStringList* pstrNames)
+{
+    shell.m_pfnShowTipAtStartup = nullptr;
+    shell.m_strRecoveryFolder = strFolder;
+    shell.m_pfnAskRecover = [answer, pstrNames](QWidget*, const QStringList& strNames) {
+        *pstrNames = strNames;
+        return answer;
+    };
+    CCommandLineInfo cmdInfo;
+    cmdInfo.m_bShowSplash = false;
+    return shell.InitInstance(cmdInfo, QString());
+}
+
+}  // namespace
+
+TEST_F(RecoveryFixture, onlyModifiedDrawingsHaveACopyUntilSavedOrClosed)
+{
+    CMyDrevikDoc* pClean = m_pTemplate->OpenDocumentFile(QString());
+    CMyDrevikDoc* pDoc = m_pTemplate->OpenDocumentFile(QString());
+    m_pRecovery->WriteCopies();
+    EXPECT_TRUE(Copies().isEmpty()) << "unmodified drawings need no copy";
+
+    AddLines(pDoc, 3);
+    m_pRecovery->WriteCopies();
+    EXPECT_EQ(OnlyCopy(), Bytes(pDoc));
+    ASSERT_EQ(FilesIn(m_strFolder, QStringLiteral("*.origin")).size(), 1);
+
+    // Later changes replace the copy rather than adding one.
+    AddLines(pDoc, 1);
+    m_pRecovery->WriteCopies();
+    EXPECT_EQ(OnlyCopy(), Bytes(pDoc));
+
+    const QString strSaved = m_dir.filePath(QStringLiteral("plan.kvd"));
+    ASSERT_TRUE(m_pTemplate->DoSave(pDoc, strSaved, false));
+    EXPECT_TRUE(Copies().isEmpty()) << "a saved drawing keeps no copy";
+    EXPECT_TRUE(FilesIn(m_strFolder, QStringLiteral("*.origin")).isEmpty());
+
+    // Changed again and then let go without saving: the user said No.
+    AddLines(pDoc, 1);
+    m_pRecovery->WriteCopies();
+    EXPECT_EQ(Copies().size(), 1);
+    m_answers.m_answers = {QMessageBox::No};
+    m_pTemplate->OnFileClose(pDoc);
+    EXPECT_TRUE(Copies().isEmpty()) << "a closed drawing keeps no copy";
+
+    // A clean end takes the rest of this run's copies with it.
+    AddLines(pClean, 1);
+    m_pRecovery->WriteCopies();
+    EXPECT_EQ(Copies().size(), 1);
+    m_pRecovery.reset();
+    EXPECT_TRUE(QDir(m_strFolder).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(RecoveryFixture, copiesOfARunningProgramAreNotOffered)
+{
+    CMyDrevikDoc* pDoc = m_pTemplate->OpenDocumentFile(QString());
+    AddLines(pDoc, 2);
+    m_pRecovery->WriteCopies();
+
+    // A second program on the same folder sees a live session's copy.
+    CRecoveryStore other(m_strFolder);
+    ASSERT_TRUE(other.IsUsable());
+    EXPECT_TRUE(other.FindOrphans().empty());
+}
+
+// The child: a drawing saved as plan.kvd, changed, copied, one step gone
+// back, and then the program dies.
+TEST(RecoveryChild, copiesAChangedDrawingAndWaitsToBeKilled)
+{
+    const QString strFolder = qEnvironmentVariable(kFolderVariable);
+    if (strFolder.isEmpty())
+        GTEST_SKIP() << "runs only as the child of aKilledProgramsDrawingComesBackWhole";
+    IsolateProfile();
+    CMainFrame frame;
+    CMultiDocTemplate docTemplate(&frame);
+    CRecoveryManager recovery(&docTemplate, strFolder);
+    CMyDrevikDoc* pDoc = docTemplate.OpenDocumentFile(QString());
+    AddLines(pDoc, 2);
+    ASSERT_TRUE(docTemplate.DoSave(pDoc, QFileInfo(strFolder).dir().filePath(QStringLiteral("plan.kvd")), false));
+    AddLines(pDoc, 3);
+    pDoc->OnGoBackward();
+    recovery.WriteCopies();
+    SignalReady(kReady);
+    QThread::sleep(300);
+}
+
+TEST(Recovery, aKilledProgramsDrawingComesBackWhole)
+{
+    IsolateProfile();
+    QTemporaryDir dir;
+    const QString strFolder = dir.filePath(QStringLiteral("recovery"));
+    for (CRecoveryManager::Answer answer :
+         {CRecoveryManager::Later, CRecoveryManager::Discard, CRecoveryManager::Recover}) {
+        // Later keeps the copy for the Discard round; the others need a crash.
+        if (FilesIn(strFolder, QStringLiteral("*.kvd")).isEmpty()) {
+            QProcess child;
+            ASSERT_TRUE(StartChildTest(child, QStringLiteral("RecoveryChild.*"),
+                                       QString::fromLatin1(kFolderVariable), strFolder, kReady));
+            KillChild(child);
+        }
+        ASSERT_EQ(FilesIn(strFolder, QStringLiteral("*.kvd")).size(), 1);
+
+        CMessageAnswers answers;
+        CAppShell shell;
+        QStringList strNames;
+        ASSERT_TRUE(StartWithRecovery(shell, strFolder, answer, &strNames));
+        const QString strPlan = QFileInfo(QFileInfo(strFolder).dir().filePath(QStringLiteral("plan.kvd"))).absoluteFilePath();
+        EXPECT_EQ(strNames, QStringList{strPlan});
+        CMultiDocTemplate* pTemplate = shell.GetDocTemplate();
+        if (answer == CRecoveryManager::Later) {
+            EXPECT_EQ(pTemplate->GetDocumentCount(), 1) << "only the new drawing";
+            EXPECT_EQ(FilesIn(strFolder, QStringLiteral("*.kvd")).size(), 1) << "kept for next time";
+            continue;
+        }
+        EXPECT_TRUE(FilesIn(strFolder, QStringLiteral("*.kvd")).isEmpty());
+        if (answer == CRecoveryManager::Discard) {
+            EXPECT_EQ(pTemplate->GetDocumentCount(), 1);
+            continue;
+        }
+        ASSERT_EQ(pTemplate->GetDocumentCount(), 2);
+        CMyDrevikDoc* pDoc = pTemplate->GetDocument(1);
+        CMyDrevikDoc expected;
+        AddLines(&expected, 2);
+        AddLines(&expected, 3);
+        EXPECT_EQ(Bytes(pDoc), Bytes(&expected));
+        EXPECT_EQ(pDoc->m_nStep, 4) << "every figure shown";
+        EXPECT_EQ(pDoc->GetTitle(), QStringLiteral("plan.kvd"));
+        EXPECT_TRUE(pDoc->GetPathName().isEmpty()) << "never saved over the user's file unasked";
+        EXPECT_TRUE(pDoc->IsModified());
+        EXPECT_TRUE(answers.m_texts.isEmpty());
+    }
+}
