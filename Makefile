@@ -79,7 +79,8 @@ fuzz: $(FUZZ_STAMP)
 	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
-	QT_QPA_PLATFORM=offscreen $(FUZZ_BUILD)/korvada-fuzz-load -max_total_time=$(FUZZ_SECONDS) \
+	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
+	  $(FUZZ_BUILD)/korvada-fuzz-load -max_total_time=$(FUZZ_SECONDS) \
 	  -timeout=30 -rss_limit_mb=2560 -max_len=4096 -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
 	  $(FUZZ_BUILD)/corpus fuzz/corpus tests/data/damaged
