@@ -12,6 +12,9 @@ DEB_FUZZ  := clang libclang-rt-14-dev
 
 SANITIZE_BUILD := build-sanitize
 FUZZ_BUILD     := build-fuzz
+# Seconds one input may take to load, paint and save before it counts as a
+# finding.
+FUZZ_TIMEOUT   ?= 30
 FUZZ_SECONDS   ?= 300
 FUZZ_STAMP     := $(FUZZ_BUILD)/.deps-installed
 
@@ -81,7 +84,7 @@ fuzz: $(FUZZ_STAMP)
 	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
 	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
 	  $(FUZZ_BUILD)/korvada-fuzz-load -max_total_time=$(FUZZ_SECONDS) \
-	  -timeout=30 -rss_limit_mb=2560 -max_len=4096 -print_final_stats=1 \
+	  -timeout=$(FUZZ_TIMEOUT) -rss_limit_mb=2560 -max_len=4096 -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
 	  $(FUZZ_BUILD)/corpus fuzz/corpus tests/data/damaged
 
