@@ -86,7 +86,7 @@ fuzz: $(FUZZ_STAMP)
 	  $(FUZZ_BUILD)/korvada-fuzz-load -max_total_time=$(FUZZ_SECONDS) \
 	  -timeout=$(FUZZ_TIMEOUT) -rss_limit_mb=2560 -max_len=4096 -print_final_stats=1 \
 	  -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
-	  $(FUZZ_BUILD)/corpus fuzz/corpus tests/data/damaged
+	  $(FUZZ_BUILD)/corpus fuzz/corpus tests/data/damaged tests/data/fuzz
 
 bench: build
 	$(BUILD)/korvada-bench

@@ -30,6 +30,11 @@ public:
 
     const std::vector<PixelSpan>& Spans() const { return m_vecSpans; }
     bool IsEmpty() const { return m_vecSpans.empty(); }
+    void Clear()
+    {
+        m_vecSpans.clear();
+        m_bNormal = true;
+    }
     QRect BoundingRect() const;
     const QRect& ClipRect() const { return m_rectClip; }
 

@@ -148,8 +148,9 @@ bool ClipParameters(QPointF a, QPointF b, const QRectF& rect, double* pT0, doubl
     return t0 <= t1;
 }
 
-// The on runs of a dashed segment that come near the surface.
-void AddDashedSegment(QPointF a, QPointF b, double dStart, double r,
+// The on runs of a dashed segment that come near the surface; true, with
+// nothing added, when one of them covers the whole clip rectangle.
+bool AddDashedSegment(QPointF a, QPointF b, double dStart, double r,
                       const std::vector<double>& vecRuns, CPixelSpans* pOn)
 {
     const QPointF d = b - a;
@@ -157,19 +158,26 @@ void AddDashedSegment(QPointF a, QPointF b, double dStart, double r,
     const QRectF rectNear = QRectF(pOn->ClipRect()).adjusted(-r - 2, -r - 2, r + 2, r + 2);
     double t0, t1;
     if (!ClipParameters(a, b, rectNear, &t0, &t1))
-        return;
+        return false;
     // Distances are counted from this segment's start, where they stay
     // exact however long the polyline before it was.
     const double dTo = t1 * dLen;
     DashCursor cursor(vecRuns, dStart + t0 * dLen);
-    for (double dAt = t0 * dLen; dAt < dTo;) {
+    for (double dAt = t0 * dLen;;) {
         const double dRunEnd = std::min(dAt + cursor.dLeft, dTo);
-        if (cursor.IsOn())
-            AddCapsule(a + d * (dAt / dLen), a + d * (dRunEnd / dLen), r, pOn);
-        cursor.dLeft -= dRunEnd - dAt;
+        if (cursor.IsOn()) {
+            const QPointF ptFrom = a + d * (dAt / dLen), ptTo = a + d * (dRunEnd / dLen);
+            if (CapsuleCoversClip(ptFrom, ptTo, r, pOn->ClipRect()))
+                return true;
+            AddCapsule(ptFrom, ptTo, r, pOn);
+        }
+        // Runs end where the pattern says, not where subtracting rounded
+        // lengths would: a remainder too small to move past dAt would
+        // otherwise never be used up.
+        if (dRunEnd >= dTo)
+            return false;
         dAt = dRunEnd;
-        if (cursor.dLeft <= 0)
-            cursor.Next();
+        cursor.Next();
     }
 }
 
@@ -189,6 +197,13 @@ bool SolidPenCoversClip(const std::vector<QPointF>& vecPoints, std::size_t nSegm
     return false;
 }
 
+void FillClip(CPixelSpans* pOn)
+{
+    const QRect& rectClip = pOn->ClipRect();
+    for (int y = rectClip.top(); y <= rectClip.bottom(); ++y)
+        pOn->AddSpan(y, rectClip.left(), rectClip.right());
+}
+
 }  // namespace
 
 void WideLinePixels(const std::vector<QPointF>& vecPoints, bool bClosed, double dWidth,
@@ -201,8 +216,7 @@ void WideLinePixels(const std::vector<QPointF>& vecPoints, bool bClosed, double 
     const std::size_t nSegments = bClosed ? n : n - 1;
     const QRect& rectClip = pOn->ClipRect();
     if (vecDash.empty() && SolidPenCoversClip(vecPoints, nSegments, r, rectClip)) {
-        for (int y = rectClip.top(); y <= rectClip.bottom(); ++y)
-            pOn->AddSpan(y, rectClip.left(), rectClip.right());
+        FillClip(pOn);
         return;
     }
     std::vector<double> vecRuns;
@@ -214,10 +228,14 @@ void WideLinePixels(const std::vector<QPointF>& vecPoints, bool bClosed, double 
         const QPointF& b = vecPoints[(i + 1) % n];
         if (a == b)
             continue;
-        if (vecRuns.empty())
+        if (vecRuns.empty()) {
             AddCapsule(a, b, r, pOn);
-        else
-            AddDashedSegment(a, b, dAlong, r, vecRuns, pOn);
+        } else if (AddDashedSegment(a, b, dAlong, r, vecRuns, pOn)) {
+            // A dash of a pen wider than the surface: nothing else can show.
+            pOn->Clear();
+            FillClip(pOn);
+            return;
+        }
         const QPointF d = b - a;
         dAlong += std::sqrt(d.x() * d.x() + d.y() * d.y());
     }

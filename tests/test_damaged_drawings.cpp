@@ -1,5 +1,5 @@
 // Drawings with hostile field values, cut-off files and the inputs the
-// fuzzer once crashed on: each either loads and paints on a whole screen or
+// fuzzer found crashing or slow to paint: each either loads and paints on a whole screen or
 // fails with "Unexpected file format.", never anything worse. Under the
 // sanitizer build any overflow or invalid access on the way is a failure.
 #include "document/mydrevikdoc.h"
@@ -113,9 +113,12 @@ TEST(DamagedDrawings, everyCutOffFileFailsCleanly)
     EXPECT_GT(nChecked, 1000);
 }
 
-TEST(DamagedDrawings, inputsTheFuzzerCrashedOnNoLongerHurt)
+TEST(DamagedDrawings, inputsTheFuzzerFoundNoLongerHurt)
 {
     // Each may load or not; loading and painting must simply come back.
+    // Among them: dashed pens millions of units wide on outlines far off
+    // the surface, and a dashed curve whose dash remainder once became too
+    // small to move the position on, so the painting never ended.
     for (const QString& strPath : DrawingsIn(QStringLiteral(KORVADA_TEST_DATA "/fuzz"))) {
         SCOPED_TRACE(strPath.toStdString());
         CMyDrevikDoc doc;

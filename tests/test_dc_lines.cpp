@@ -141,3 +141,34 @@ TEST(DcLines, hugeCoordinatesAndWidthsAreClipped)
     EXPECT_TRUE(shapes->PolyBezier(pts, 4));
     EXPECT_TRUE(shapes->Pie(INT_MIN, INT_MIN, INT_MAX, INT_MAX, 1, 0, 0, 1));
 }
+
+TEST(DcLines, widelyDashedPenShowsOnlyTheRunThatReachesTheSurface)
+{
+    // A 100-pixel pen dashed 1800 on, 600 off along row 32. From x = -1900
+    // the first gap spans -100 .. 500: less its round cap the whole image
+    // lies in it.
+    CPen pen(PS_DASH, 100, RGB(0, 0, 0));
+    CDcCanvas inGap;
+    inGap->SelectObject(&pen);
+    inGap->MoveTo(-1900, -32);
+    inGap->LineTo(5000, -32);
+    EXPECT_EQ(inGap.CountOf(kWhite), 64 * 64);
+
+    // From x = -1000 the first dash covers the image, every row within 50
+    // pixels of the line; whatever the later runs do, nothing else shows.
+    CDcCanvas inDash;
+    inDash->SelectObject(&pen);
+    inDash->MoveTo(-1000, -32);
+    inDash->LineTo(5000, -32);
+    inDash->LineTo(5000, -5000);
+    EXPECT_EQ(inDash.CountOf(kBlack), 64 * 64);
+
+    // The same runs counted on from an earlier segment far away: 12,000
+    // pixels is five whole periods, so the image is again in a gap.
+    CDcCanvas carried;
+    carried->SelectObject(&pen);
+    carried->MoveTo(-13900, -32);
+    carried->LineTo(-1900, -32);
+    carried->LineTo(5000, -32);
+    EXPECT_EQ(carried.CountOf(kWhite), 64 * 64);
+}
