@@ -13,10 +13,16 @@
 #include "platform/archive.h"
 #include "startup_testing.h"
 
+#include <QDateTime>
 #include <QDir>
+#include <QGuiApplication>
+#include <QMetaMethod>
+#include <QRegularExpression>
+#include <QSysInfo>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QThread>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -24,6 +30,8 @@ namespace {
 
 const char* const kFolderVariable = "KORVADA_RECOVERY_CHILD_FOLDER";
 const char* const kReady = "KORVADA-RECOVERY-CHILD-COPIED";
+const char* const kTermFolderVariable = "KORVADA_RECOVERY_TERM_FOLDER";
+const char* const kTermReady = "KORVADA-RECOVERY-CHILD-RUNNING";
 
 QStringList FilesIn(const QString& strFolder, const QString& strPattern)
 {
@@ -92,6 +100,15 @@ bool StartWithRecovery(CAppShell& shell, const QString& strFolder, CRecoveryMana
     return shell.InitInstance(cmdInfo, QString());
 }
 
+// Emits a signal as the application would. No receiver here reads the
+// signal's argument, so none is passed.
+void EmitWithoutArguments(QObject* pSender, const QMetaMethod& signal)
+{
+    void* argv[] = {nullptr, nullptr};
+    const QMetaObject* pClass = signal.enclosingMetaObject();
+    QMetaObject::activate(pSender, pClass, signal.methodIndex() - pClass->methodOffset(), argv);
+}
+
 }  // namespace
 
 TEST_F(RecoveryFixture, onlyModifiedDrawingsHaveACopyUntilSavedOrClosed)
@@ -124,12 +141,106 @@ TEST_F(RecoveryFixture, onlyModifiedDrawingsHaveACopyUntilSavedOrClosed)
     m_pTemplate->OnFileClose(pDoc);
     EXPECT_TRUE(Copies().isEmpty()) << "a closed drawing keeps no copy";
 
-    // A clean end takes the rest of this run's copies with it.
+    // Letting go of every drawing at the end takes the rest of this run's
+    // copies with it, and nothing written later brings one back.
     AddLines(pClean, 1);
     m_pRecovery->WriteCopies();
     EXPECT_EQ(Copies().size(), 1);
+    m_pRecovery->LetGo();
+    EmitWithoutArguments(qApp, QMetaMethod::fromSignal(&QCoreApplication::aboutToQuit));
     m_pRecovery.reset();
     EXPECT_TRUE(QDir(m_strFolder).entryList(QDir::Files).isEmpty());
+}
+
+TEST_F(RecoveryFixture, anEndNobodyAnsweredForKeepsTheCopiesForTheNextStart)
+{
+    CMyDrevikDoc* pDoc = m_pTemplate->OpenDocumentFile(QString());
+    AddLines(pDoc, 2);
+    // The desktop session asks the program to end: no two minutes pass.
+    EmitWithoutArguments(qApp, QMetaMethod::fromSignal(&QGuiApplication::commitDataRequest));
+    EXPECT_EQ(OnlyCopy(), Bytes(pDoc));
+
+    // One more line, then the session ends the program without a question.
+    AddLines(pDoc, 1);
+    EmitWithoutArguments(qApp, QMetaMethod::fromSignal(&QCoreApplication::aboutToQuit));
+    EXPECT_EQ(OnlyCopy(), Bytes(pDoc));
+    const QByteArray bytes = Bytes(pDoc);
+    const QString strTitle = pDoc->GetTitle();
+    m_pTemplate->CloseAllDocuments();
+    m_pRecovery.reset();
+
+    CRecoveryStore next(m_strFolder);
+    const std::vector<CRecoveryCopy> copies = next.FindOrphans();
+    ASSERT_EQ(copies.size(), 1u);
+    EXPECT_EQ(copies[0].m_strTitle, strTitle);
+    QFile file(copies[0].m_strCopyPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_EQ(file.readAll(), bytes);
+}
+
+TEST_F(RecoveryFixture, halfWrittenCopiesOfADeadProgramAreCleanedUpNotLost)
+{
+    // A program that has ended: its lock names a process that is gone.
+    QProcess gone;
+    gone.start(QStringLiteral("sleep"), {QStringLiteral("0.1")});
+    ASSERT_TRUE(gone.waitForStarted());
+    const qint64 nGonePid = gone.processId();
+    ASSERT_TRUE(gone.waitForFinished());
+    const QString strDead = QStringLiteral("0123456789abcdef0123456789abcdef");
+    const QDir dir(m_strFolder);
+    auto write = [&dir](const QString& strName, const QByteArray& bytes) {
+        QFile file(dir.filePath(strName));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(strDead + QStringLiteral(".lock"),
+          QByteArray::number(nGonePid) + "\nkorvada\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+    CMyDrevikDoc drawing;
+    AddLines(&drawing, 2);
+    // Crashed between the sidecar and the copy of key 1; key 2 whole;
+    // key 3's sidecar lost; a save of key 2 cut short.
+    write(strDead + QStringLiteral("-1.origin"), R"({"path":"","title":"Lost"})");
+    write(strDead + QStringLiteral("-2.origin"), R"({"path":"/home/ana/plan.kvd","title":"plan.kvd"})");
+    write(strDead + QStringLiteral("-2.kvd"), Bytes(&drawing));
+    write(strDead + QStringLiteral("-3.kvd"), Bytes(&drawing));
+    write(strDead + QStringLiteral("-2.kvd.aB3xYz"), "half");
+    write(QStringLiteral("notes.txt"), "the user's own");
+    QFile fileNewest(dir.filePath(strDead + QStringLiteral("-3.kvd")));
+    ASSERT_TRUE(fileNewest.open(QIODevice::ReadWrite));
+    ASSERT_TRUE(fileNewest.setFileTime(QDateTime::currentDateTime().addSecs(60), QFileDevice::FileModificationTime));
+    fileNewest.close();
+    // This program's own unfinished save is not the dead one's debris.
+    CMyDrevikDoc* pOwn = m_pTemplate->OpenDocumentFile(QString());
+    AddLines(pOwn, 1);
+    m_pRecovery->WriteCopies();
+    const QString strOwnCopy = Copies().filter(QStringLiteral("-1.kvd")).value(0);
+    write(strOwnCopy + QStringLiteral(".Qq1234"), "busy");
+
+    QStringList strNames;
+    m_pRecovery->m_pfnAskRecover = [&strNames](QWidget*, const QStringList& strOffered) {
+        strNames = strOffered;
+        return CRecoveryManager::Later;
+    };
+    EXPECT_EQ(m_pRecovery->OfferRecovery(nullptr), 0);
+    EXPECT_EQ(strNames, (QStringList{QStringLiteral("/home/ana/plan.kvd"), QStringLiteral("Untitled drawing")}));
+    QStringList strLeft = dir.entryList(QDir::Files, QDir::Name);
+    strLeft.removeAll(strOwnCopy);
+    strLeft.removeAll(QString(strOwnCopy).replace(QStringLiteral(".kvd"), QStringLiteral(".origin")));
+    strLeft.removeAll(strOwnCopy + QStringLiteral(".Qq1234"));
+    strLeft = strLeft.filter(QRegularExpression(QStringLiteral("^(?!.*\\.lock$)")));
+    EXPECT_EQ(strLeft, (QStringList{strDead + QStringLiteral("-2.kvd"), strDead + QStringLiteral("-2.origin"),
+                                    strDead + QStringLiteral("-3.kvd"), QStringLiteral("notes.txt")}));
+    EXPECT_FALSE(dir.exists(strDead + QStringLiteral(".lock")));
+
+    // Recovered, the copy without a name opens as a new drawing.
+    strNames.clear();
+    m_pRecovery->m_pfnAskRecover = [](QWidget*, const QStringList&) { return CRecoveryManager::Recover; };
+    EXPECT_EQ(m_pRecovery->OfferRecovery(nullptr), 2);
+    ASSERT_EQ(m_pTemplate->GetDocumentCount(), 3);
+    EXPECT_EQ(m_pTemplate->GetDocument(1)->GetTitle(), QStringLiteral("plan.kvd"));
+    EXPECT_FALSE(m_pTemplate->GetDocument(2)->GetTitle().isEmpty());
+    EXPECT_EQ(Bytes(m_pTemplate->GetDocument(2)), Bytes(&drawing));
+    EXPECT_TRUE(dir.exists(QStringLiteral("notes.txt")));
 }
 
 TEST_F(RecoveryFixture, copiesOfARunningProgramAreNotOffered)
@@ -175,7 +286,7 @@ TEST(Recovery, aKilledProgramsDrawingComesBackWhole)
         // Later keeps the copy for the Discard round; the others need a crash.
         if (FilesIn(strFolder, QStringLiteral("*.kvd")).isEmpty()) {
             QProcess child;
-            ASSERT_TRUE(StartChildTest(child, QStringLiteral("RecoveryChild.*"),
+            ASSERT_TRUE(StartChildTest(child, QStringLiteral("RecoveryChild.copiesAChangedDrawingAndWaitsToBeKilled"),
                                        QString::fromLatin1(kFolderVariable), strFolder, kReady));
             KillChild(child);
         }
@@ -210,4 +321,67 @@ TEST(Recovery, aKilledProgramsDrawingComesBackWhole)
         EXPECT_TRUE(pDoc->IsModified());
         EXPECT_TRUE(answers.m_texts.isEmpty());
     }
+}
+
+TEST(Recovery, closingTheProgramLetsGoOfTheCopiesOnlyWhenTheUserDecided)
+{
+    IsolateProfile();
+    QTemporaryDir dir;
+    const QString strFolder = dir.filePath(QStringLiteral("recovery"));
+    CAppShell shell;
+    QStringList strNames;
+    ASSERT_TRUE(StartWithRecovery(shell, strFolder, CRecoveryManager::Later, &strNames));
+    AddLines(shell.GetDocTemplate()->GetDocument(0), 2);
+    shell.GetRecovery()->WriteCopies();
+    ASSERT_EQ(FilesIn(strFolder, QStringLiteral("*.kvd")).size(), 1);
+
+    CMessageAnswers answers;
+    answers.m_answers = {QMessageBox::Cancel};
+    EXPECT_FALSE(shell.GetMainFrame()->close());
+    EXPECT_EQ(FilesIn(strFolder, QStringLiteral("*.kvd")).size(), 1) << "still working on it";
+
+    answers.m_answers = {QMessageBox::No};
+    EXPECT_TRUE(shell.GetMainFrame()->close());
+    EmitWithoutArguments(qApp, QMetaMethod::fromSignal(&QCoreApplication::aboutToQuit));
+    EXPECT_TRUE(FilesIn(strFolder, QStringLiteral("*.kvd")).isEmpty()) << "the user said No";
+}
+
+// The child: a new drawing with four lines, never copied by the timer, in
+// a program that runs until a signal ends it.
+TEST(RecoveryChild, changesADrawingAndRunsUntilTerminated)
+{
+    const QString strFolder = qEnvironmentVariable(kTermFolderVariable);
+    if (strFolder.isEmpty())
+        GTEST_SKIP() << "runs only as the child of aTerminatedProgramKeepsItsChangesForTheNextStart";
+    IsolateProfile();
+    CAppShell shell;
+    QStringList strNames;
+    ASSERT_TRUE(StartWithRecovery(shell, strFolder, CRecoveryManager::Later, &strNames));
+    AddLines(shell.GetDocTemplate()->GetDocument(0), 4);
+    QTimer::singleShot(300000, qApp, &QCoreApplication::quit);
+    SignalReady(kTermReady);
+    QCoreApplication::exec();
+}
+
+TEST(Recovery, aTerminatedProgramKeepsItsChangesForTheNextStart)
+{
+    IsolateProfile();
+    QTemporaryDir dir;
+    const QString strFolder = dir.filePath(QStringLiteral("recovery"));
+    QProcess child;
+    ASSERT_TRUE(StartChildTest(child, QStringLiteral("RecoveryChild.changesADrawingAndRunsUntilTerminated"),
+                               QString::fromLatin1(kTermFolderVariable), strFolder, kTermReady));
+    child.terminate();
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardError().toStdString();
+
+    CRecoveryStore next(strFolder);
+    const std::vector<CRecoveryCopy> copies = next.FindOrphans();
+    ASSERT_EQ(copies.size(), 1u);
+    QFile file(copies[0].m_strCopyPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    CMyDrevikDoc expected;
+    AddLines(&expected, 4);
+    EXPECT_EQ(file.readAll(), Bytes(&expected));
 }

@@ -32,7 +32,9 @@ bool IsOpen(CMultiDocTemplate* pTemplate, const CMyDrevikDoc* pDoc)
 
 QString NameOf(const CRecoveryCopy& copy)
 {
-    return copy.m_strOriginalPath.isEmpty() ? copy.m_strTitle : copy.m_strOriginalPath;
+    if (!copy.m_strOriginalPath.isEmpty())
+        return copy.m_strOriginalPath;
+    return copy.m_strTitle.isEmpty() ? QStringLiteral("Untitled drawing") : copy.m_strTitle;
 }
 
 }  // namespace
@@ -54,16 +56,31 @@ CRecoveryManager::CRecoveryManager(CMultiDocTemplate* pTemplate, const QString& 
     // The session may end the program without asking about each drawing.
     if (qGuiApp) {
         connect(qGuiApp, &QGuiApplication::commitDataRequest, this, &CRecoveryManager::WriteCopies);
-        connect(qGuiApp, &QCoreApplication::aboutToQuit, this, &CRecoveryManager::WriteCopies);
+        connect(qGuiApp, &QCoreApplication::aboutToQuit, this, &CRecoveryManager::KeepCopiesAtEnd);
     }
 }
 
-// The store's own end removes this session's copies: the program ended
-// cleanly, every drawing was saved or let go by the user.
 CRecoveryManager::~CRecoveryManager() = default;
+
+void CRecoveryManager::LetGo()
+{
+    m_bLetGo = true;
+    m_copyTimer.stop();
+    m_keys.clear();
+    m_store.RemoveSessionCopies();
+}
+
+void CRecoveryManager::KeepCopiesAtEnd()
+{
+    WriteCopies();
+    m_bEnding = true;
+    m_copyTimer.stop();
+}
 
 void CRecoveryManager::WriteCopies()
 {
+    if (m_bLetGo || m_bEnding)
+        return;
     for (int i = 0; i < m_pTemplate->GetDocumentCount(); ++i) {
         CMyDrevikDoc* pDoc = m_pTemplate->GetDocument(i);
         if (!pDoc->IsModified())
@@ -92,6 +109,8 @@ void CRecoveryManager::WatchDocument(CMyDrevikDoc* pDoc)
 
 void CRecoveryManager::DropStaleCopies()
 {
+    if (m_bLetGo || m_bEnding)
+        return;
     std::erase_if(m_watched, [this](const CMyDrevikDoc* pDoc) { return !IsOpen(m_pTemplate, pDoc); });
     for (auto it = m_keys.begin(); it != m_keys.end();) {
         // A drawing that is gone is only compared by its address, never used.
@@ -106,6 +125,7 @@ void CRecoveryManager::DropStaleCopies()
 
 int CRecoveryManager::OfferRecovery(QWidget* pParent)
 {
+    m_store.RemoveDebris();
     const std::vector<CRecoveryCopy> copies = m_store.FindOrphans();
     if (copies.empty() || !m_pfnAskRecover)
         return 0;
@@ -147,7 +167,8 @@ bool CRecoveryManager::RecoverCopy(const CRecoveryCopy& copy)
     // Unlike an opened file, a recovered drawing is shown whole: the user
     // was working at its last step.
     pDoc->m_nStep = pDoc->GetCount() - 1;
-    pDoc->SetTitle(copy.m_strTitle);
+    if (!copy.m_strTitle.isEmpty())
+        pDoc->SetTitle(copy.m_strTitle);
     pDoc->SetModifiedFlag(TRUE);
     pDoc->UpdateAllViews(nullptr);
     return true;

@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
@@ -70,7 +71,6 @@ CRecoveryStore::CRecoveryStore(const QString& strFolder) : m_strFolder(strFolder
 
 CRecoveryStore::~CRecoveryStore()
 {
-    RemoveSessionCopies();
     if (m_pLock && m_bUsable)
         m_pLock->unlock();
 }
@@ -139,10 +139,33 @@ std::vector<CRecoveryCopy> CRecoveryStore::FindOrphans() const
         CRecoveryCopy copy;
         copy.m_strCopyPath = info.filePath();
         copy.m_strSidecarPath = dir.filePath(info.completeBaseName() + kSidecarSuffix);
-        if (ReadSidecar(copy.m_strSidecarPath, copy))
-            copies.push_back(copy);
+        if (!ReadSidecar(copy.m_strSidecarPath, copy))
+            copy.m_strOriginalPath = copy.m_strTitle = QString();
+        copies.push_back(copy);
     }
     return copies;
+}
+
+void CRecoveryStore::RemoveDebris() const
+{
+    // Only names this store writes are touched: "<session>-<key>.kvd" and
+    // ".origin", with anything after them (a save's temporary file), and
+    // "<session>.lock".
+    static const QRegularExpression s_pattern(
+        QStringLiteral("^([0-9a-f]{32})(?:-([0-9]+)(\\.kvd|\\.origin)(.*)|(\\.lock))$"));
+    const QDir dir(m_strFolder);
+    for (const QString& strName : dir.entryList(QDir::Files | QDir::Hidden)) {
+        const QRegularExpressionMatch match = s_pattern.match(strName);
+        if (!match.hasMatch() || IsSessionAlive(match.captured(1)))
+            continue;  // a dead session's lock went while its life was checked
+        if (!match.captured(5).isEmpty())
+            continue;
+        const bool bTemporary = !match.captured(4).isEmpty();
+        const bool bLoneSidecar = match.captured(3) == kSidecarSuffix &&
+                                  !dir.exists(strName.chopped(kSidecarSuffix.size()) + kCopySuffix);
+        if (bTemporary || bLoneSidecar)
+            QFile::remove(dir.filePath(strName));
+    }
 }
 
 void CRecoveryStore::Discard(const CRecoveryCopy& copy)

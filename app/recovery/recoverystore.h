@@ -27,7 +27,9 @@ public:
 
     // Takes a new session in strFolder (created when missing).
     explicit CRecoveryStore(const QString& strFolder);
-    // A clean end: the session's copies go, and its lock with them.
+    // Gives the session up. Its copies stay: whoever ends the program
+    // removes them when nothing is left to recover (RemoveSessionCopies),
+    // and what is left is offered at the next start.
     ~CRecoveryStore();
     CRecoveryStore(const CRecoveryStore&) = delete;
     CRecoveryStore& operator=(const CRecoveryStore&) = delete;
@@ -45,8 +47,13 @@ public:
     void RemoveSessionCopies();
 
     // The copies left behind by sessions that are no longer running, oldest
-    // first. A copy without a complete sidecar, or the reverse, is not listed.
+    // first. A copy whose sidecar is missing or unreadable is still listed,
+    // with no path and no title: the drawing matters more than its name.
     std::vector<CRecoveryCopy> FindOrphans() const;
+    // Removes what sessions that are no longer running left half done: a
+    // sidecar whose copy was never written, unfinished temporary files,
+    // locks. Whole copies stay.
+    void RemoveDebris() const;
     static void Discard(const CRecoveryCopy& copy);
 
 private:

@@ -11,6 +11,7 @@
 #include "app/startup/filedrops.h"
 #include "app/startup/instancechannel.h"
 #include "app/startup/profile.h"
+#include "app/startup/terminationwatch.h"
 #include "app/tips/tipofdaydlg.h"
 #include "document/mydrevikdoc.h"
 #include "view/mydrevikview.h"
@@ -44,6 +45,11 @@ CAppShell::CAppShell()
 
 CAppShell::~CAppShell()
 {
+    // Drawings still modified here were not let go by the user (the
+    // session or a signal ended the program): their copies stay for the
+    // next start.
+    if (m_pRecovery)
+        m_pRecovery->KeepCopiesAtEnd();
     // The drawings go while the frame that shows them is still whole.
     if (m_pDocTemplate) {
         m_pDocTemplate->m_onDocumentClosed = nullptr;
@@ -79,6 +85,14 @@ bool CAppShell::InitInstance(const CCommandLineInfo& cmdInfo, const QString& str
 
     m_pRecovery = std::make_unique<CRecoveryManager>(m_pDocTemplate.get(), m_strRecoveryFolder);
     m_pRecovery->m_pfnAskRecover = m_pfnAskRecover;
+    // Asked to end by the system: no time to ask about each drawing, so
+    // the modified ones are kept for the next start.
+    m_pTermination = std::make_unique<CTerminationWatch>([this] {
+        m_pRecovery->KeepCopiesAtEnd();
+        // exit, not quit: quit would close the windows, and closing asks
+        // about every modified drawing.
+        QCoreApplication::exit(0);
+    });
     if (!ProcessShellCommand(cmdInfo))
         return false;
     m_pMainFrame->showMaximized();
@@ -96,7 +110,13 @@ bool CAppShell::CreateMainFrame()
     m_pMainFrame = std::make_unique<CMainFrame>();
     m_pDocTemplate->SetMainFrame(m_pMainFrame.get());
     InstallRouteChain();
-    m_pMainFrame->m_pfnCanClose = [this] { return m_pDocTemplate->SaveAllModified(); };
+    m_pMainFrame->m_pfnCanClose = [this] {
+        if (!m_pDocTemplate->SaveAllModified())
+            return false;
+        if (m_pRecovery)
+            m_pRecovery->LetGo();
+        return true;
+    };
     m_pMainFrame->m_pfnOpenRecentFile = [this](const QString& strPath) {
         return m_pDocTemplate->OpenDocumentFile(strPath) != nullptr;
     };

@@ -17,6 +17,7 @@ class CCommandLineInfo;
 class CInstanceServer;
 class CMainFrame;
 class CMultiDocTemplate;
+class CTerminationWatch;
 class QWidget;
 
 inline const QString kDesktopFileName = QStringLiteral("com.morvane.Korvada");
@@ -77,6 +78,6 @@ private:
     std::unique_ptr<CMultiDocTemplate> m_pDocTemplate;
     std::unique_ptr<CInstanceServer> m_pServer;
     bool m_bEmbedded = false;
-    // Last, so that it goes first: its end removes this run's copies.
     std::unique_ptr<CRecoveryManager> m_pRecovery;
+    std::unique_ptr<CTerminationWatch> m_pTermination;
 };
