@@ -1,6 +1,7 @@
 // Speed of loading and painting drawings that stress the reader and the
 // figures: 70,000 figures, and the drawings with hostile field values
-// (huge coordinates and widths, short pitches) that the tests load.
+// (huge coordinates and widths, short pitches) that the tests load, and
+// those the fuzzer found slow.
 #include "document/mydrevikdoc.h"
 #include "platform/archive.h"
 #include "platform/dc.h"
@@ -49,9 +50,10 @@ QByteArray SeventyThousandLines()
     return bytes;
 }
 
-std::vector<QByteArray> HostileDrawings()
+// The drawings of tests/data/<strFolder>.
+std::vector<QByteArray> DrawingsIn(const QString& strFolder)
 {
-    const QDir dir(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../tests/data/damaged")));
+    const QDir dir(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../tests/data/") + strFolder));
     std::vector<QByteArray> drawings;
     for (const QString& strName : dir.entryList({QStringLiteral("*.kvd")}, QDir::Files)) {
         QFile file(dir.filePath(strName));
@@ -96,7 +98,7 @@ BENCHMARK(BM_LoadAndPaintSeventyThousandFigures)->Unit(benchmark::kMillisecond);
 void BM_LoadAndPaintHostileDrawings(benchmark::State& state)
 {
     EnsureGuiApplication();
-    const std::vector<QByteArray> drawings = HostileDrawings();
+    const std::vector<QByteArray> drawings = DrawingsIn(QStringLiteral("damaged"));
     QImage image(1024, 768, QImage::Format_RGB32);
     for (auto _ : state)
         for (const QByteArray& bytes : drawings)
@@ -104,5 +106,20 @@ void BM_LoadAndPaintHostileDrawings(benchmark::State& state)
     state.counters["drawings"] = double(drawings.size());
 }
 BENCHMARK(BM_LoadAndPaintHostileDrawings)->Unit(benchmark::kMillisecond);
+
+// The drawings the fuzzer found slow: dashed pens millions of units wide,
+// outlines far off the surface. Each, not all together, should stay well
+// under a second.
+void BM_LoadAndPaintDrawingsTheFuzzerFoundSlow(benchmark::State& state)
+{
+    EnsureGuiApplication();
+    const std::vector<QByteArray> drawings = DrawingsIn(QStringLiteral("fuzz"));
+    QImage image(1024, 768, QImage::Format_RGB32);
+    for (auto _ : state)
+        for (const QByteArray& bytes : drawings)
+            LoadAndPaint(bytes, image);
+    state.counters["drawings"] = double(drawings.size());
+}
+BENCHMARK(BM_LoadAndPaintDrawingsTheFuzzerFoundSlow)->Unit(benchmark::kMillisecond);
 
 }  // namespace

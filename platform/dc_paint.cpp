@@ -131,8 +131,11 @@ void CDC::PaintSpans(CPixelSpans& spans, const Ink& ink)
 void CDC::PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink)
 {
     const bool bPlainCopy = ink.kind == Ink::Kind::Solid && m_nROP2 == R2_COPYPEN;
+    // scanLine() checks and detaches on every call; once is enough.
+    uchar* pBits = m_pImage->bits();
+    const qsizetype nStride = m_pImage->bytesPerLine();
     for (const PixelSpan& span : spans.Spans()) {
-        QRgb* pRow = reinterpret_cast<QRgb*>(m_pImage->scanLine(span.y));
+        QRgb* pRow = reinterpret_cast<QRgb*>(pBits + span.y * nStride);
         if (bPlainCopy) {
             std::fill(pRow + span.x0, pRow + span.x1 + 1, ink.rgb | 0xFF000000u);
             continue;

@@ -21,13 +21,32 @@ void CPixelSpans::AddSpan(int y, int x0, int x1)
     }
 }
 
+void CPixelSpans::SortByRow()
+{
+    // Rows are few and known (the clip rectangle's), so the spans are
+    // counted into rows first and only each row's few spans are sorted.
+    const int nTop = m_rectClip.top();
+    std::vector<std::size_t> vecStart(std::size_t(m_rectClip.height()) + 1, 0);
+    for (const PixelSpan& span : m_vecSpans)
+        ++vecStart[std::size_t(span.y - nTop) + 1];
+    for (std::size_t i = 1; i < vecStart.size(); ++i)
+        vecStart[i] += vecStart[i - 1];
+    std::vector<PixelSpan> vecSorted(m_vecSpans.size());
+    std::vector<std::size_t> vecNext(vecStart.begin(), vecStart.end() - 1);
+    for (const PixelSpan& span : m_vecSpans)
+        vecSorted[vecNext[std::size_t(span.y - nTop)]++] = span;
+    for (std::size_t i = 0; i + 1 < vecStart.size(); ++i)
+        if (vecStart[i + 1] - vecStart[i] > 1)
+            std::sort(vecSorted.begin() + std::ptrdiff_t(vecStart[i]), vecSorted.begin() + std::ptrdiff_t(vecStart[i + 1]),
+                      [](const PixelSpan& a, const PixelSpan& b) { return a.x0 < b.x0; });
+    m_vecSpans.swap(vecSorted);
+}
+
 void CPixelSpans::Normalise()
 {
     if (m_bNormal)
         return;
-    std::sort(m_vecSpans.begin(), m_vecSpans.end(), [](const PixelSpan& a, const PixelSpan& b) {
-        return a.y != b.y ? a.y < b.y : a.x0 < b.x0;
-    });
+    SortByRow();
     std::size_t nOut = 0;
     for (const PixelSpan& span : m_vecSpans) {
         if (nOut > 0) {
@@ -74,8 +93,15 @@ void CPixelSpans::Unite(const CPixelSpans& other)
 
 QRect CPixelSpans::BoundingRect() const
 {
-    QRect rect;
-    for (const PixelSpan& span : m_vecSpans)
-        rect |= QRect(QPoint(span.x0, span.y), QPoint(span.x1, span.y));
-    return rect;
+    if (m_vecSpans.empty())
+        return QRect();
+    int nLeft = m_vecSpans[0].x0, nRight = m_vecSpans[0].x1;
+    int nTop = m_vecSpans[0].y, nBottom = nTop;
+    for (const PixelSpan& span : m_vecSpans) {
+        nLeft = std::min(nLeft, span.x0);
+        nRight = std::max(nRight, span.x1);
+        nTop = std::min(nTop, span.y);
+        nBottom = std::max(nBottom, span.y);
+    }
+    return QRect(QPoint(nLeft, nTop), QPoint(nRight, nBottom));
 }

@@ -39,6 +39,8 @@ public:
     const QRect& ClipRect() const { return m_rectClip; }
 
 private:
+    void SortByRow();
+
     QRect m_rectClip;
     std::vector<PixelSpan> m_vecSpans;
     bool m_bNormal = true;
