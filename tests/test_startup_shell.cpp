@@ -11,12 +11,16 @@
 #include "figures/line.h"
 #include "resources/resource.h"
 #include "startup_testing.h"
+#include "view/sharedprinter.h"
+#include "widget_driver.h"
 
 #include <QAction>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QDropEvent>
 #include <QMimeData>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QTemporaryDir>
 #include <QUrl>
 
@@ -128,6 +132,39 @@ TEST_F(ShellFixture, fileCommandsTravelTheFramesChainToTheApplication)
     }
     router.UpdateAction(ID_FILE_NEW);
     EXPECT_TRUE(router.GetAction(ID_FILE_NEW)->isEnabled());
+}
+
+TEST_F(ShellFixture, printSetupWorksWithoutADrawingAndEveryDrawingPrintsWithItsChoice)
+{
+    ASSERT_TRUE(Start({}));
+    CCmdRouter& router = m_shell.GetMainFrame()->GetRouter();
+    EXPECT_TRUE(router.RouteCommand(ID_FILE_CLOSE));
+    ASSERT_EQ(Documents(), 0);
+    router.UpdateAction(ID_FILE_PRINT_SETUP);
+    ASSERT_NE(router.GetAction(ID_FILE_PRINT_SETUP), nullptr);
+    EXPECT_TRUE(router.GetAction(ID_FILE_PRINT_SETUP)->isEnabled());
+
+    QString strDialog;
+    DriveNextModal([&strDialog](QDialog* pDialog) {
+        strDialog = QString::fromLatin1(pDialog->metaObject()->className());
+        pDialog->accept();
+    });
+    EXPECT_TRUE(router.RouteCommand(ID_FILE_PRINT_SETUP));
+    EXPECT_FALSE(strDialog.isEmpty()) << "the page setup dialog opened";
+
+    // Landscape chosen with no drawing open is what a new drawing prints in.
+    SharedPrinter()->setPageOrientation(QPageLayout::Landscape);
+    EXPECT_TRUE(router.RouteCommand(ID_FILE_NEW));
+    QPrinter* pPrinter = nullptr;
+    DriveNextModal([&pPrinter](QDialog* pDialog) {
+        if (auto* pPrintDialog = qobject_cast<QPrintDialog*>(pDialog))
+            pPrinter = pPrintDialog->printer();
+        pDialog->reject();
+    });
+    EXPECT_TRUE(router.RouteCommand(ID_FILE_PRINT));
+    EXPECT_EQ(pPrinter, SharedPrinter());
+    EXPECT_EQ(SharedPrinter()->pageLayout().orientation(), QPageLayout::Landscape);
+    SharedPrinter()->setPageOrientation(QPageLayout::Portrait);
 }
 
 TEST_F(ShellFixture, quittingWithAChangedDrawingAsksAndCancelKeepsTheProgram)

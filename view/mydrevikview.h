@@ -166,7 +166,6 @@ private:
     double m_dSurfaceRatio = 0.0;
     QTimer m_timerReplay;
     int m_nReplayNext = 0;
-    std::unique_ptr<QPrinter> m_pPrinter;
     QImage m_imagePrintCanvas;
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;

@@ -5,6 +5,7 @@
 #include "view/mydrevikview.h"
 
 #include "view/printpages.h"
+#include "view/sharedprinter.h"
 
 #include <QPageSetupDialog>
 #include <QPainter>
@@ -30,9 +31,7 @@ PageGrid PrinterPageGrid(QPrinter* pPrinter, CSize sizeCanvas)
 
 QPrinter* CMyDrevikView::GetPrinter()
 {
-    if (!m_pPrinter)
-        m_pPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
-    return m_pPrinter.get();
+    return SharedPrinter();
 }
 
 void CMyDrevikView::OnFilePrint()

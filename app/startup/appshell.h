@@ -55,6 +55,7 @@ public:
     void OnFileClose();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFilePrintSetup();
     void OnAppAbout();
     void OnTipOfTheDay();
     void OnUpdateFileCommand(CCmdUI* pCmdUI);

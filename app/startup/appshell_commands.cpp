@@ -6,6 +6,9 @@
 #include "app/startup/doctemplate.h"
 #include "app/tips/tipofdaydlg.h"
 #include "resources/resource.h"
+#include "view/sharedprinter.h"
+
+#include <QPageSetupDialog>
 
 namespace {
 
@@ -15,6 +18,7 @@ const CommandEntry<CAppShell> kCommands[] = {
     {ID_FILE_CLOSE, &CAppShell::OnFileClose, &CAppShell::OnUpdateFileCommand},
     {ID_FILE_SAVE, &CAppShell::OnFileSave, &CAppShell::OnUpdateFileCommand},
     {ID_FILE_SAVE_AS, &CAppShell::OnFileSaveAs, &CAppShell::OnUpdateFileCommand},
+    {ID_FILE_PRINT_SETUP, &CAppShell::OnFilePrintSetup, nullptr},
     {ID_APP_ABOUT, &CAppShell::OnAppAbout, nullptr},
     {ID_TIP_OF_THE_DAY, &CAppShell::OnTipOfTheDay, nullptr},
 };
@@ -56,6 +60,13 @@ void CAppShell::OnFileSaveAs()
 {
     if (CMyDrevikDoc* pDoc = m_pDocTemplate->GetActiveDocument())
         m_pDocTemplate->DoSave(pDoc, QString(), true);
+}
+
+// With a drawing open its view answers first, with the same printer.
+void CAppShell::OnFilePrintSetup()
+{
+    QPageSetupDialog dlg(SharedPrinter(), m_pMainFrame.get());
+    dlg.exec();
 }
 
 void CAppShell::OnAppAbout()
