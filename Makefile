@@ -17,6 +17,9 @@ FUZZ_BUILD     := build-fuzz
 FUZZ_TIMEOUT   ?= 30
 FUZZ_SECONDS   ?= 300
 FUZZ_STAMP     := $(FUZZ_BUILD)/.deps-installed
+FUZZ_ENV       := QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp
+FUZZ_ARGS       = -max_total_time=$(FUZZ_SECONDS) -timeout=$(FUZZ_TIMEOUT) -rss_limit_mb=2560 \
+                  -print_final_stats=1 -artifact_prefix=$(FUZZ_BUILD)/crashes/
 
 # Leaks are checked at exit; Qt's own caches are suppressed in tests/lsan.supp.
 SANITIZE_ENV := QT_QPA_PLATFORM=offscreen \
@@ -24,7 +27,7 @@ SANITIZE_ENV := QT_QPA_PLATFORM=offscreen \
   LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp:print_suppressions=0 \
   UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 
-.PHONY: all deps configure build run test bench clean test-sanitize fuzz
+.PHONY: all deps configure build run test bench clean test-sanitize fuzz fuzz-json fuzz-build
 
 # Installs the packages of $(1) that are not there yet; apt-get update runs
 # only when something is missing.
@@ -78,15 +81,20 @@ test-sanitize: $(STAMP)
 
 # Feeds the drawing reader, painter and writer arbitrary bytes for
 # FUZZ_SECONDS; a crash leaves its input in $(FUZZ_BUILD)/crashes/.
-fuzz: $(FUZZ_STAMP)
+fuzz: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
+	$(FUZZ_ENV) $(FUZZ_BUILD)/korvada-fuzz-load $(FUZZ_ARGS) -max_len=4096 \
+	  $(FUZZ_BUILD)/corpus fuzz/corpus tests/data/damaged tests/data/fuzz
+
+# The same for the JSON that korvada-cli pack reads.
+fuzz-json: fuzz-build
+	@mkdir -p $(FUZZ_BUILD)/corpus-json $(FUZZ_BUILD)/crashes
+	$(FUZZ_ENV) $(FUZZ_BUILD)/korvada-fuzz-json $(FUZZ_ARGS) -max_len=8192 \
+	  $(FUZZ_BUILD)/corpus-json fuzz/corpus-json
+
+fuzz-build: $(FUZZ_STAMP)
 	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
-	@mkdir -p $(FUZZ_BUILD)/corpus $(FUZZ_BUILD)/crashes
-	QT_QPA_PLATFORM=offscreen LSAN_OPTIONS=suppressions=$(CURDIR)/tests/lsan.supp \
-	  $(FUZZ_BUILD)/korvada-fuzz-load -max_total_time=$(FUZZ_SECONDS) \
-	  -timeout=$(FUZZ_TIMEOUT) -rss_limit_mb=2560 -max_len=4096 -print_final_stats=1 \
-	  -artifact_prefix=$(FUZZ_BUILD)/crashes/ \
-	  $(FUZZ_BUILD)/corpus fuzz/corpus tests/data/damaged tests/data/fuzz
 
 bench: build
 	$(BUILD)/korvada-bench

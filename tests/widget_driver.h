@@ -15,7 +15,8 @@
 // the dialog is cancelled so the test cannot hang.
 inline void DriveNextModal(std::function<void(QDialog*)> fnDrive)
 {
-    auto* pTimer = new QTimer;
+    // Owned by the application, so a dialog that never shows leaks nothing.
+    auto* pTimer = new QTimer(qApp);
     pTimer->setInterval(5);
     QObject::connect(pTimer, &QTimer::timeout, [pTimer, fnDrive] {
         QPointer<QDialog> pDialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
