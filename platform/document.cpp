@@ -62,6 +62,14 @@ BOOL CDocument::OnNewDocument()
 
 BOOL CDocument::OnOpenDocument(const QString& strPathName, QString* pstrError)
 {
+    // A pipe would block the open until something writes to it and a
+    // device like /dev/zero never ends: only plain files are read.
+    const QFileInfo info(strPathName);
+    if (info.exists() && !info.isFile()) {
+        if (pstrError)
+            *pstrError = QStringLiteral("Cannot open %1: it is not a file.").arg(strPathName);
+        return FALSE;
+    }
     QFile file(strPathName);
     if (!file.open(QIODevice::ReadOnly)) {
         if (pstrError)

@@ -8,6 +8,8 @@
 
 #include <QTemporaryDir>
 
+#include <sys/stat.h>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -140,4 +142,27 @@ TEST(ArchiveReader, indexCounterStopsAtItsLimit)
         EXPECT_EQ(writer.WriteFigure(&line), bFits) << nFirst;
         EXPECT_EQ(arStore.IsBad(), !bFits) << nFirst;
     }
+}
+
+TEST(ArchiveReader, onlyPlainFilesAreRead)
+{
+    // A pipe nobody writes to would block the open for ever, /dev/zero
+    // would fill the memory, a folder holds no bytes.
+    QTemporaryDir dir;
+    const QString strPipe = dir.filePath(QStringLiteral("pipe.kvd"));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(strPipe).constData(), 0600), 0);
+    for (const QString& strPath : {strPipe, QStringLiteral("/dev/zero"), dir.path()}) {
+        CMyDrevikDoc doc;
+        QString strError;
+        EXPECT_FALSE(doc.OnOpenDocument(strPath, &strError));
+        EXPECT_EQ(strError, QStringLiteral("Cannot open %1: it is not a file.").arg(strPath));
+    }
+    // Through a link, a plain file is still a file.
+    const QString strFile = dir.filePath(QStringLiteral("empty.kvd"));
+    CMyDrevikDoc empty;
+    ASSERT_TRUE(empty.OnSaveDocument(strFile));
+    const QString strLink = dir.filePath(QStringLiteral("link.kvd"));
+    ASSERT_TRUE(QFile::link(strFile, strLink));
+    CMyDrevikDoc doc;
+    EXPECT_TRUE(doc.OnOpenDocument(strLink));
 }
