@@ -2,8 +2,6 @@
 #include "figures/rectangles.h"
 
 #include "figures/figure_math.h"
-#include "figures/recordfields.h"
-#include "figures/shapebase.h"
 #include "figures/shapescope.h"
 #include "platform/dc.h"
 
@@ -22,52 +20,11 @@ int RoundCornerSize(int x1, int y1, int x2, int y2)
     return figmath::SaturateToInt(nSides / 6);
 }
 
-// CRectangle
-
-CRectangle::CRectangle(int x1, int y1, int x2, int y2, COLORREF color, int nWidth, BOOL bCentre,
-                       int nPenStyle)
-    : m_nWidth(nWidth), m_nPenStyle(nPenStyle)
-{
-    SetShapeBase(*this, x1, y1, x2, y2, color, bCentre);
-}
-
-void CRectangle::Serialize(CArchive& ar)
-{
-    CFigure::Serialize(ar);
-    SerializeInt32Fields(ar, m_nWidth, m_bCentre, m_nPenStyle);
-}
-
 void CRectangle::Draw(CDC* pDC)
 {
     COutlineScope scope(pDC, m_color, m_nWidth, m_nPenStyle);
     pDC->Rectangle(m_x1, m_y1, m_x2, m_y2);
     DrawCentreCross(pDC);
-}
-
-std::unique_ptr<CFigure> CRectangle::CopyMoved(CSize offset) const
-{
-    return CopyWithPoints(figmath::Add(m_x1, offset.cx), figmath::Add(m_y1, offset.cy),
-                          figmath::Add(m_x2, offset.cx), figmath::Add(m_y2, offset.cy));
-}
-
-std::unique_ptr<CFigure> CRectangle::CopyWithPoints(int x1, int y1, int x2, int y2) const
-{
-    return std::make_unique<CRectangle>(x1, y1, x2, y2, m_color, m_nWidth, m_bCentre, m_nPenStyle);
-}
-
-// CRectRound
-
-CRectRound::CRectRound(int x1, int y1, int x2, int y2, COLORREF color, int nWidth, BOOL bCentre,
-                       int nPenStyle)
-    : m_nWidth(nWidth), m_nPenStyle(nPenStyle)
-{
-    SetShapeBase(*this, x1, y1, x2, y2, color, bCentre);
-}
-
-void CRectRound::Serialize(CArchive& ar)
-{
-    CFigure::Serialize(ar);
-    SerializeInt32Fields(ar, m_nWidth, m_bCentre, m_nPenStyle);
 }
 
 void CRectRound::Draw(CDC* pDC)
@@ -78,46 +35,9 @@ void CRectRound::Draw(CDC* pDC)
     DrawCentreCross(pDC);
 }
 
-std::unique_ptr<CFigure> CRectRound::CopyMoved(CSize offset) const
-{
-    return CopyWithPoints(figmath::Add(m_x1, offset.cx), figmath::Add(m_y1, offset.cy),
-                          figmath::Add(m_x2, offset.cx), figmath::Add(m_y2, offset.cy));
-}
-
-std::unique_ptr<CFigure> CRectRound::CopyWithPoints(int x1, int y1, int x2, int y2) const
-{
-    return std::make_unique<CRectRound>(x1, y1, x2, y2, m_color, m_nWidth, m_bCentre, m_nPenStyle);
-}
-
-// CCircle
-
-CCircle::CCircle(int x1, int y1, int x2, int y2, COLORREF color, int nWidth, BOOL bCentre,
-                 int nPenStyle)
-    : m_nWidth(nWidth), m_nPenStyle(nPenStyle)
-{
-    SetShapeBase(*this, x1, y1, x2, y2, color, bCentre);
-}
-
-void CCircle::Serialize(CArchive& ar)
-{
-    CFigure::Serialize(ar);
-    SerializeInt32Fields(ar, m_nWidth, m_bCentre, m_nPenStyle);
-}
-
 void CCircle::Draw(CDC* pDC)
 {
     COutlineScope scope(pDC, m_color, m_nWidth, m_nPenStyle);
     pDC->Ellipse(m_x1, m_y1, m_x2, m_y2);
     DrawCentreCross(pDC);
-}
-
-std::unique_ptr<CFigure> CCircle::CopyMoved(CSize offset) const
-{
-    return CopyWithPoints(figmath::Add(m_x1, offset.cx), figmath::Add(m_y1, offset.cy),
-                          figmath::Add(m_x2, offset.cx), figmath::Add(m_y2, offset.cy));
-}
-
-std::unique_ptr<CFigure> CCircle::CopyWithPoints(int x1, int y1, int x2, int y2) const
-{
-    return std::make_unique<CCircle>(x1, y1, x2, y2, m_color, m_nWidth, m_bCentre, m_nPenStyle);
 }
