@@ -157,7 +157,8 @@ void CRecoveryStore::RemoveDebris() const
     for (const QString& strName : dir.entryList(QDir::Files | QDir::Hidden)) {
         const QRegularExpressionMatch match = s_pattern.match(strName);
         if (!match.hasMatch() || IsSessionAlive(match.captured(1)))
-            continue;  // a dead session's lock went while its life was checked
+            continue;
+        // Asking whether a dead session lives has already removed its lock.
         if (!match.captured(5).isEmpty())
             continue;
         const bool bTemporary = !match.captured(4).isEmpty();
