@@ -20,5 +20,7 @@ int main(int argc, char** argv)
     CAppShell shell;
     if (!shell.InitInstance(cmdInfo, InstanceServerName()))
         return 1;
+    if (shell.IsTerminated())
+        return 0;
     return app.exec();
 }

@@ -15,6 +15,7 @@
 
 #include <QDateTime>
 #include <QDir>
+#include <QEventLoop>
 #include <QGuiApplication>
 #include <QMetaMethod>
 #include <QRegularExpression>
@@ -32,6 +33,8 @@ const char* const kFolderVariable = "KORVADA_RECOVERY_CHILD_FOLDER";
 const char* const kReady = "KORVADA-RECOVERY-CHILD-COPIED";
 const char* const kTermFolderVariable = "KORVADA_RECOVERY_TERM_FOLDER";
 const char* const kTermReady = "KORVADA-RECOVERY-CHILD-RUNNING";
+const char* const kStartTermFolderVariable = "KORVADA_RECOVERY_START_TERM_FOLDER";
+const char* const kStartTermReady = "KORVADA-RECOVERY-CHILD-STARTING";
 
 QStringList FilesIn(const QString& strFolder, const QString& strPattern)
 {
@@ -384,4 +387,42 @@ TEST(Recovery, aTerminatedProgramKeepsItsChangesForTheNextStart)
     CMyDrevikDoc expected;
     AddLines(&expected, 4);
     EXPECT_EQ(file.readAll(), Bytes(&expected));
+}
+
+// The child: a start whose tip of the day (a dialog with its own event
+// loop) is showing when the signal comes.
+TEST(RecoveryChild, isTerminatedWhileStarting)
+{
+    const QString strFolder = qEnvironmentVariable(kStartTermFolderVariable);
+    if (strFolder.isEmpty())
+        GTEST_SKIP() << "runs only as the child of aSignalDuringStartUpEndsTheStart";
+    IsolateProfile();
+    CAppShell shell;
+    int nDialogResult = -1;
+    shell.m_strRecoveryFolder = strFolder;
+    shell.m_pfnAskRecover = [](QWidget*, const QStringList&) { return CRecoveryManager::Later; };
+    shell.m_pfnShowTipAtStartup = [&nDialogResult](QWidget*) {
+        QEventLoop loop;
+        QTimer::singleShot(300000, &loop, [&loop] { loop.exit(7); });
+        SignalReady(kStartTermReady);
+        nDialogResult = loop.exec();
+    };
+    CCommandLineInfo cmdInfo;
+    ASSERT_TRUE(cmdInfo.m_bShowSplash) << "the tip is shown only on a start with the splash";
+    ASSERT_TRUE(shell.InitInstance(cmdInfo, QString()));
+    EXPECT_EQ(nDialogResult, 0) << "the signal ended the dialog's loop";
+    EXPECT_TRUE(shell.IsTerminated()) << "so the main loop is not started";
+}
+
+TEST(Recovery, aSignalDuringStartUpEndsTheStart)
+{
+    QTemporaryDir dir;
+    QProcess child;
+    ASSERT_TRUE(StartChildTest(child, QStringLiteral("RecoveryChild.isTerminatedWhileStarting"),
+                               QString::fromLatin1(kStartTermFolderVariable),
+                               dir.filePath(QStringLiteral("recovery")), kStartTermReady));
+    child.terminate();
+    ASSERT_TRUE(child.waitForFinished(120000));
+    EXPECT_EQ(child.exitStatus(), QProcess::NormalExit);
+    EXPECT_EQ(child.exitCode(), 0) << child.readAllStandardOutput().toStdString();
 }

@@ -88,6 +88,7 @@ bool CAppShell::InitInstance(const CCommandLineInfo& cmdInfo, const QString& str
     // Asked to end by the system: no time to ask about each drawing, so
     // the modified ones are kept for the next start.
     m_pTermination = std::make_unique<CTerminationWatch>([this] {
+        m_bTerminated = true;
         m_pRecovery->KeepCopiesAtEnd();
         // exit, not quit: quit would close the windows, and closing asks
         // about every modified drawing.

@@ -42,6 +42,9 @@ public:
     CMainFrame* GetMainFrame() const { return m_pMainFrame.get(); }
     CMultiDocTemplate* GetDocTemplate() const { return m_pDocTemplate.get(); }
     bool IsRunningEmbedded() const { return m_bEmbedded; }
+    // A termination signal arrived; when that was before the main event
+    // loop ran (during the start-up dialogs), the loop must not start.
+    bool IsTerminated() const { return m_bTerminated; }
 
     // Opens drawings dropped on the window or handed over by a second
     // start, and brings the window to the front.
@@ -79,6 +82,7 @@ private:
     std::unique_ptr<CMultiDocTemplate> m_pDocTemplate;
     std::unique_ptr<CInstanceServer> m_pServer;
     bool m_bEmbedded = false;
+    bool m_bTerminated = false;
     std::unique_ptr<CRecoveryManager> m_pRecovery;
     std::unique_ptr<CTerminationWatch> m_pTermination;
 };
