@@ -43,6 +43,9 @@ public:
     // there is none.
     CChildFrame* GetActiveChildFrame() const;
     CMyDrevikView* GetActiveView() const;
+    // The targets a command visits: active view, its document, its child
+    // frame, this frame, the drawing settings.
+    std::vector<CCmdTarget*> GetRouteChain() const;
     // Shows a new child window for the view, sized by the child frame's rule.
     CChildFrame* AddChildFrame(CMyDrevikView* pView);
 
@@ -88,7 +91,6 @@ protected:
     void closeEvent(QCloseEvent* pEvent) override;
 
 private:
-    std::vector<CCmdTarget*> GetRouteChain() const;
     void CreateBars();
     void CreateStatusBar();
     void CreateMenus();

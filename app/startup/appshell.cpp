@@ -131,17 +131,7 @@ void CAppShell::InstallRouteChain()
 {
     CMainFrame* pFrame = m_pMainFrame.get();
     pFrame->GetRouter().SetRouteChain([this, pFrame] {
-        std::vector<CCmdTarget*> chain;
-        CChildFrame* pChild = pFrame->GetActiveChildFrame();
-        if (CMyDrevikView* pView = pChild ? pChild->GetView() : nullptr) {
-            chain.push_back(pView);
-            if (CDocument* pDoc = pView->CView::GetDocument())
-                chain.push_back(pDoc);
-        }
-        if (pChild)
-            chain.push_back(pChild);
-        chain.push_back(pFrame);
-        chain.push_back(&theApp);
+        std::vector<CCmdTarget*> chain = pFrame->GetRouteChain();
         chain.push_back(this);
         return chain;
     });
