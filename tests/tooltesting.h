@@ -8,7 +8,6 @@
 #include <QApplication>
 #include <QTest>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -49,9 +48,8 @@ struct ToolTest : ::testing::Test {
     }
     void Release(int x, int y) { QTest::mouseRelease(Client(), Qt::LeftButton, {}, ClientPoint(view, x, y)); }
     // Press at the first point, move through the others, release at the last.
-    void Drag(std::initializer_list<CPoint> points)
+    void Drag(const std::vector<CPoint>& vecPoints)
     {
-        const std::vector<CPoint> vecPoints(points);
         Press(vecPoints.front().x, vecPoints.front().y);
         for (std::size_t i = 1; i < vecPoints.size(); ++i)
             MoveTo(vecPoints[i].x, vecPoints[i].y);

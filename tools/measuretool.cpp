@@ -11,10 +11,11 @@
 
 namespace {
 
-// The preview is a dotted measured line without a label.
+// The preview is a dotted measured line without a label: a label, even a
+// blank, is drawn on an opaque box, which inverting cannot take away again.
 void DrawMeasurePreview(CDC* pDC, CPoint ptP, CPoint ptA)
 {
-    CMeasure measure(ptP.x, ptP.y, ptA.x, ptA.y, 0, 2, 0, QStringLiteral(" "));
+    CMeasure measure(ptP.x, ptP.y, ptA.x, ptA.y, 0, 2, 0, QString());
     measure.Draw(pDC);
 }
 
