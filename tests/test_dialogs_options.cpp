@@ -1,7 +1,7 @@
 // The Change Options dialog: what it shows on opening, which values OK and
 // Cancel keep, and the check box that takes effect at once.
 #include "app/dialogs/optionsdlg.h"
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 #include "resources/resource.h"
 #include "tests/widget_driver.h"
 

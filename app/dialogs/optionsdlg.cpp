@@ -1,6 +1,6 @@
 #include "app/dialogs/optionsdlg.h"
 
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 #include "resources/resource.h"
 
 #include <QCheckBox>

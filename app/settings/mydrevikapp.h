@@ -3,7 +3,7 @@
 // one global object can be built before Qt starts and reset by tests.
 #pragma once
 
-#include "app/settings/drawingsettings.h"
+#include "view/drawingsettings.h"
 #include "platform/cmdtarget.h"
 #include "platform/types.h"
 
