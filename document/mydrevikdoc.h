@@ -50,6 +50,10 @@ public:
     void OnUpdateFreeMotion(CCmdUI* pCmdUI);
     void OnUpdateCentre(CCmdUI* pCmdUI);
 
+    // The grid commands of a view stop or restart snapping for every view
+    // of the drawing.
+    void SetFreeMotion(bool bFreeMotion) { m_bFreeMotion = bFreeMotion; }
+
     FigureArray m_figures;
     bool m_bFreeMotion = false;
     bool m_bCentre = true;

@@ -1,7 +1,7 @@
 // The Change Options dialog: what it shows on opening, which values OK and
 // Cancel keep, and the check box that takes effect at once.
 #include "app/dialogs/optionsdlg.h"
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 #include "resources/resource.h"
 #include "tests/widget_driver.h"
 
@@ -33,7 +33,8 @@ int RunDialog(COptionsDlg& dlg, int nThickness, int nConcentric, bool bClickFlip
 
 TEST(OptionsDialog, firstOpeningShowsStartValuesRangesAndTicks)
 {
-    COptionsDlg dlg;
+    COptionsValues values;
+    COptionsDlg dlg(values);
     std::unique_ptr<QDialog> pDialog(dlg.CreateDialogWindow(nullptr));
     EXPECT_EQ(pDialog->windowTitle(), "Change Options");
     struct Row { UINT nID; int nMin, nMax, nValue; const char* pszLabel; };
@@ -65,17 +66,18 @@ TEST(OptionsDialog, firstOpeningShowsStartValuesRangesAndTicks)
 
 TEST(OptionsDialog, okKeepsSlidersCancelRestoresThemButKeepsTheFlipToggle)
 {
-    COptionsDlg dlg;
+    COptionsValues values;
+    COptionsDlg dlg(values);
     EXPECT_EQ(RunDialog(dlg, 7, -4, true, IDCANCEL), IDCANCEL);
-    EXPECT_EQ(dlg.m_nLineThickness, 1);
-    EXPECT_EQ(dlg.m_nConcentricDistance, 1);
-    EXPECT_TRUE(dlg.m_bFlipVertical);
+    EXPECT_EQ(values.m_nLineThickness, 1);
+    EXPECT_EQ(values.m_nConcentricDistance, 1);
+    EXPECT_TRUE(values.m_bFlipVertical);
 
     EXPECT_EQ(RunDialog(dlg, 7, -3, false, IDOK), IDOK);
-    EXPECT_EQ(dlg.m_nLineThickness, 7);
-    EXPECT_EQ(dlg.m_nConcentricDistance, -3);
-    EXPECT_EQ(dlg.m_nParallelDistance, 2);
-    EXPECT_TRUE(dlg.m_bFlipVertical);
+    EXPECT_EQ(values.m_nLineThickness, 7);
+    EXPECT_EQ(values.m_nConcentricDistance, -3);
+    EXPECT_EQ(values.m_nParallelDistance, 2);
+    EXPECT_TRUE(values.m_bFlipVertical);
 
     // The next opening starts from the kept values, flip box ticked.
     int nShown = 0;
@@ -89,5 +91,5 @@ TEST(OptionsDialog, okKeepsSlidersCancelRestoresThemButKeepsTheFlipToggle)
     dlg.DoModal();
     EXPECT_EQ(nShown, 7);
     EXPECT_TRUE(bFlipShown);
-    EXPECT_FALSE(dlg.m_bFlipVertical);
+    EXPECT_FALSE(values.m_bFlipVertical);
 }

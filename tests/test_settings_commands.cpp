@@ -223,8 +223,8 @@ TEST_F(SettingsCommands, modifyOptionsShowsTheApplicationsOptionsDialog)
         GetDlgItem<QPushButton>(pDialog, UINT(IDOK))->click();
     });
     Run(ID_MODIFY_OPTIONS);
-    EXPECT_EQ(theApp.m_dlgOptions.m_nLineThickness, 7);
-    EXPECT_TRUE(theApp.m_dlgOptions.m_bFlipVertical);
+    EXPECT_EQ(theApp.m_options.m_nLineThickness, 7);
+    EXPECT_TRUE(theApp.m_options.m_bFlipVertical);
     // The application's own thickness waits for the next mouse release.
     EXPECT_EQ(theApp.m_nLineThickness, 1);
 }

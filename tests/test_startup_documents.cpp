@@ -2,6 +2,7 @@
 // and the question before a changed drawing goes.
 #include "app/frames/childframe.h"
 #include "app/frames/mainframe.h"
+#include "app/settings/mydrevikapp.h"
 #include "app/startup/doctemplate.h"
 #include "document/mydrevikdoc.h"
 #include "figures/line.h"
@@ -87,6 +88,28 @@ TEST_F(DocumentsFixture, newDrawingsAreNumberedEachInItsWindow)
     EXPECT_EQ(m_pTemplate->GetDocumentCount(), 1);
     EXPECT_EQ(m_pTemplate->OpenDocumentFile(QString())->GetTitle(), "Skizza3");
     EXPECT_TRUE(m_answers.m_texts.isEmpty());
+}
+
+// One source for each setting: a unit chosen from the menu shows at once in
+// every window, and an option confirmed in Change Options is what each view
+// reads.
+TEST_F(DocumentsFixture, everyWindowReadsTheApplicationsOneSettingsRecord)
+{
+    theApp.ResetSettings();
+    CMyDrevikDoc* pFirst = m_pTemplate->OpenDocumentFile(QString());
+    CMyDrevikDoc* pSecond = m_pTemplate->OpenDocumentFile(QString());
+    ASSERT_TRUE(pFirst && pSecond);
+    auto* pViewFirst = static_cast<CMyDrevikView*>(pFirst->GetViews().front());
+    auto* pViewSecond = static_cast<CMyDrevikView*>(pSecond->GetViews().front());
+
+    EXPECT_TRUE(theApp.OnCommand(ID_UNITS_LOW_METRIC));
+    EXPECT_EQ(pViewFirst->ToDisplayUnits(27195, -20396), CPoint(2719, 2039));
+    EXPECT_EQ(pViewSecond->ToDisplayUnits(27195, -20396), CPoint(2719, 2039));
+
+    theApp.m_options.m_nParallelDistance = 9;
+    EXPECT_EQ(pViewFirst->GetSettings().m_options.m_nParallelDistance, 9);
+    EXPECT_EQ(&pViewSecond->GetSettings(), &theApp.GetSettings());
+    theApp.ResetSettings();
 }
 
 TEST_F(DocumentsFixture, aChangedDrawingShowsItInItsWindow)

@@ -1,6 +1,6 @@
 // The tip of the day window: what it shows, Next Tip, and which way of
 // closing stores the start-up choice.
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 #include "app/tips/tipofdaydlg.h"
 #include "resources/resource.h"
 #include "tips_testing.h"

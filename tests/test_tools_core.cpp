@@ -28,7 +28,7 @@ TEST_P(StraightLineTest, appendsOneLineUnlessTheDragHasNoLength)
     settings.m_colorLine = kRed;
     settings.m_nPenStyle = PS_DASH;
     settings.m_nLineThickness = 7;   // a line command's choice lasts until the release
-    settings.m_dlgOptions.m_nLineThickness = 3;
+    settings.m_options.m_nLineThickness = 3;
     doc.m_bFreeMotion = lc.bFreeMotion;
     view.m_bSnap = !lc.bFreeMotion;
 

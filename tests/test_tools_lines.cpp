@@ -126,7 +126,7 @@ TEST_P(ParallelTest, copyLiesAtTheOffsetOnTheRightOfTheStroke)
 {
     const ParallelCase& pc = GetParam();
     view.GetSettings().m_nTool = int(ID_TOOL_PARALLEL_LINES);
-    view.GetSettings().m_dlgOptions.m_nParallelDistance = pc.nDistance;
+    view.GetSettings().m_options.m_nParallelDistance = pc.nDistance;
     Drag({pc.ptP, pc.ptR});
     ASSERT_EQ(doc.GetCount(), 2);
     EXPECT_EQ(PointsOf(doc.GetFigure(0)), CRect(pc.ptP.x, pc.ptP.y, pc.ptR.x, pc.ptR.y));
@@ -249,8 +249,8 @@ TEST_P(ThreadTest, threadCurveFillsTheDraggedBoxWhenItHasWidthAndHeight)
     const ThreadCase& tc = GetParam();
     CDrawingSettings& settings = view.GetSettings();
     settings.m_nTool = int(ID_TOOL_THREAD);
-    settings.m_dlgOptions.m_nThreadDistance = 7;
-    settings.m_dlgOptions.m_bFlipVertical = tc.bFlip;
+    settings.m_options.m_nThreadDistance = 7;
+    settings.m_options.m_bFlipVertical = tc.bFlip;
     Drag({tc.ptP, CPoint(6000, -6000), tc.ptR});
     ASSERT_EQ(doc.GetCount(), tc.nCount);
     if (tc.nCount == 0)

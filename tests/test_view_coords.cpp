@@ -49,14 +49,14 @@ TEST_F(ViewTest, displayUnitsTruncateEachFactorOfTheTable)
     } rows[] = {{2, {27195, 20396}}, {-2, {2719, 2039}}, {1, {10718, 8038}},
                 {-1, {1077, 807}},   {4, {15439, 11579}}, {3, {1023, 767}}};
     for (const auto& row : rows) {
-        view.m_nUnits = row.nUnits;
+        view.GetSettings().m_nUnits = row.nUnits;
         EXPECT_EQ(view.ToDisplayUnits(27195, -20396), row.ptShown) << "unit code " << row.nUnits;
     }
-    view.m_nUnits = -2;
+    view.GetSettings().m_nUnits = -2;
     EXPECT_EQ(view.ToDisplayUnits(-19, 19), CPoint(-1, -1)) << "toward zero";
-    view.m_nUnits = 2;
+    view.GetSettings().m_nUnits = 2;
     EXPECT_EQ(view.ToDisplayUnits(INT_MIN, INT_MIN), CPoint(INT_MIN, INT_MAX)) << "negation saturates";
-    view.m_nUnits = 7;
+    view.GetSettings().m_nUnits = 7;
     EXPECT_EQ(view.ToDisplayUnits(100, -200), CPoint(100, 200)) << "unknown code shows 0.01 mm";
 }
 

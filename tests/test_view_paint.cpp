@@ -81,7 +81,7 @@ TEST_F(ViewTest, centreMarkFollowsItsModesAndErasesItself)
     view.DrawCentreMark(1000, -4000, 9000, -4000, 1);
     view.DrawCentreMark(1000, -1000, 9000, -7000, 2);
     EXPECT_TRUE(changed().isNull()) << "unknown mode";
-    view.m_bCentre = false;
+    doc.m_bCentre = false;
     view.DrawCentreMark(1000, -1000, 9000, -7000, 0);
     EXPECT_TRUE(changed().isNull()) << "centre marks off";
 }

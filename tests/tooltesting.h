@@ -2,7 +2,6 @@
 // QTest's mouse events at the client pixels of chosen logical points.
 #pragma once
 
-#include "app/settings/mydrevikapp.h"
 #include "viewtesting.h"
 
 #include <QApplication>
@@ -27,13 +26,11 @@ struct ToolTest : ::testing::Test {
 
     void SetUp() override
     {
-        theApp.ResetSettings();
         view.resize(700, 500);
         view.show();
         QApplication::processEvents();
         view.m_nPanPauseMs = 0;
     }
-    void TearDown() override { theApp.ResetSettings(); }
 
     QWidget* Client() { return view.viewport(); }
     void Press(int x, int y) { QTest::mousePress(Client(), Qt::LeftButton, {}, ClientPoint(view, x, y)); }

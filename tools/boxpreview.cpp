@@ -27,14 +27,16 @@ void CMyDrevikView::DrawPreviewBox(CDC* pDC, CPoint ptA)
 {
     const CPoint ptP = m_ptAnchor;
     if (!m_bRadial) {
-        DrawCentreMark(ptP.x, ptP.y, ptA.x, ptA.y, 0);
+        if (m_bCentre)
+            DrawCentreMark(ptP.x, ptP.y, ptA.x, ptA.y, 0);
         pDC->Rectangle(ptP.x, ptP.y, ptA.x, ptA.y);
         return;
     }
     using figmath::Add;
     using figmath::Sub;
     const int r = RadialHalfSide(ptP, ptA);
-    DrawCentreMark(Sub(ptP.x, r), Sub(ptP.y, r), Add(ptP.x, r), Add(ptP.y, r), 1);
+    if (m_bCentre)
+        DrawCentreMark(Sub(ptP.x, r), Sub(ptP.y, r), Add(ptP.x, r), Add(ptP.y, r), 1);
     pDC->Rectangle(Sub(ptP.x, r), Sub(ptP.y, r), Add(ptP.x, r), Add(ptP.y, r));
 }
 

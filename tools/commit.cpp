@@ -2,7 +2,7 @@
 // hands to the document and to the other views.
 #include "view/mydrevikview.h"
 
-#include "app/settings/drawingsettings.h"
+#include "view/drawingsettings.h"
 #include "document/mydrevikdoc.h"
 #include "figures/figure.h"
 #include "resources/resource.h"
@@ -12,7 +12,7 @@
 CReleaseSettings CMyDrevikView::TakeSettingsSnapshot()
 {
     CDrawingSettings& app = GetSettings();
-    const auto& options = app.m_dlgOptions;
+    const COptionsValues& options = app.m_options;
     app.m_nLineThickness = options.m_nLineThickness;
     m_nConcentricOffset = options.m_nConcentricDistance * 250;
     m_dParallelOffset = double(options.m_nParallelDistance * 125);

@@ -23,6 +23,8 @@ struct CInteractionState {
     int m_nConcentricOffset = 250;
     double m_dParallelOffset = 250.0;
     int m_nThreadDistance = 10;
+    bool m_bSnap = true;           // not the document's free motion, as the last move saw it
+    bool m_bCentre = true;         // centre crosses on previews and new shapes
     int m_bRightDown = 0;          // right-button panning is on
     CPoint m_ptRightPrev;          // where panning last stepped
     int m_nPanPauseMs = 120;       // the wait after each panning step

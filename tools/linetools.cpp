@@ -3,7 +3,7 @@
 // M the move point and R the release point.
 #include "view/mydrevikview.h"
 
-#include "app/settings/drawingsettings.h"
+#include "view/drawingsettings.h"
 #include "document/mydrevikdoc.h"
 #include "figures/figure_math.h"
 #include "figures/line.h"

@@ -3,7 +3,7 @@
 // preview latch, label and dialog.
 #pragma once
 
-#include "app/dialogs/measuredlg.h"
+#include "tools/measuredlg.h"
 #include "platform/types.h"
 
 // A measured line's label is cut to this many characters.

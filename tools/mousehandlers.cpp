@@ -3,7 +3,7 @@
 // its figure through the rule table.
 #include "view/mydrevikview.h"
 
-#include "app/settings/drawingsettings.h"
+#include "view/drawingsettings.h"
 #include "document/mydrevikdoc.h"
 #include "resources/resource.h"
 #include "tools/tooltable.h"
@@ -42,6 +42,9 @@ QPointF CMyDrevikView::ConfineToClient(const QPointF& point) const
 void CMyDrevikView::OnLButtonDown(UINT nFlags, const QPointF& point)
 {
     const CPoint ptPress = PreparePoint(point);
+    // The centre toggle counts from each press on; text, thread and rubber
+    // drags clear the view's copy while they preview.
+    m_bCentre = GetDocument()->m_bCentre;
     // A left press ends right-button panning.
     m_ptRightPrev = CPoint(0, 0);
     m_bRightDown = 0;
@@ -58,8 +61,6 @@ void CMyDrevikView::OnMouseMove(UINT nFlags, const QPointF& pointRaw)
     const CPoint ptM = PreparePoint(point);
     CDrawingSettings& settings = GetSettings();
     m_bRubber = settings.m_bRubber;
-    if (settings.m_nUnits != m_nUnits)
-        m_nUnits = settings.m_nUnits;
     WriteStatusValues(ptM);
     ChooseCursor();
     if (m_bRightDown == 1)

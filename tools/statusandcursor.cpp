@@ -2,7 +2,7 @@
 // displacement and angle, and the pointer shape of the current mode.
 #include "view/mydrevikview.h"
 
-#include "app/settings/drawingsettings.h"
+#include "view/drawingsettings.h"
 #include "platform/cursors.h"
 #include "resources/resource.h"
 

@@ -37,9 +37,14 @@ bool IsUserInput(const QEvent* pEvent)
 
 }  // namespace
 
-CMyDrevikView::CMyDrevikView(CMyDrevikDoc* pDoc, QWidget* pParent)
+CMyDrevikView::CMyDrevikView(CMyDrevikDoc* pDoc, CDrawingSettings* pSettings, QWidget* pParent)
     : QAbstractScrollArea(pParent), m_hCursor(Qt::ArrowCursor)
 {
+    if (!pSettings) {
+        m_pOwnSettings = std::make_unique<CDrawingSettings>();
+        pSettings = m_pOwnSettings.get();
+    }
+    m_pSettings = pSettings;
     m_penRubber.CreatePen(PS_DOT, 1, RGB(0, 0, 0));
     PreCreateWindow();
     connect(&m_timerReplay, &QTimer::timeout, this, &CMyDrevikView::OnReplayTick);

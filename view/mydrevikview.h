@@ -11,6 +11,7 @@
 #include "platform/types.h"
 #include "tools/interactionstate.h"
 #include "tools/linetoolstate.h"
+#include "view/drawingsettings.h"
 #include "view/render.h"
 
 #include <QAbstractScrollArea>
@@ -25,7 +26,6 @@
 class CFigure;
 class CMyDrevikDoc;
 class QPrinter;
-struct CDrawingSettings;
 
 class CMyDrevikView : public QAbstractScrollArea,
                       public CView,
@@ -33,10 +33,16 @@ class CMyDrevikView : public QAbstractScrollArea,
                       public CLineToolState {
     Q_OBJECT
 public:
-    explicit CMyDrevikView(CMyDrevikDoc* pDoc, QWidget* pParent = nullptr);
+    // pSettings is the application's record, shared by every view of the
+    // run; without one (a view built on its own, as in tests) the view keeps
+    // a record of start values for itself.
+    explicit CMyDrevikView(CMyDrevikDoc* pDoc, CDrawingSettings* pSettings = nullptr,
+                           QWidget* pParent = nullptr);
     ~CMyDrevikView() override;
 
     CMyDrevikDoc* GetDocument() const;
+    // Mutable: the release of a drawing action writes the thickness back.
+    CDrawingSettings& GetSettings() const { return *m_pSettings; }
 
     // Coordinates (view_coords.cpp).
     void OnInitialUpdate();
@@ -107,9 +113,6 @@ public:
     // The canvas as a raster printer shows it, at nDpi: border, figures, no grid.
     QImage RenderCanvasForPrint(int nDpi);
 
-    // The drawing settings the tools read and write.
-    CDrawingSettings& GetSettings() const;
-
     // Mouse and keys (tools/): the press, drag and release that make
     // figures, right-button panning and cursor-key scrolling. Points are
     // client pixels of the viewport.
@@ -160,9 +163,6 @@ public:
     int m_nSnapY = kDefaultGridSpacing;
     bool m_bGridSync = true;
     bool m_bGridShow = true;
-    bool m_bSnap = true;
-    int m_nUnits = 2;
-    bool m_bCentre = true;
     COLORREF m_colorGrid = 0;
     CPen m_penRubber;
     QCursor m_hCursor;
@@ -176,15 +176,7 @@ public:
 
     // Editing commands.
     bool m_bAnimate = false;
-    bool m_bCapturing = false;
-    bool m_bCaptureReady = false;
-    int m_nCaptureFirst = 0;
-    int m_nCaptureEnd = 0;
-    CPoint m_ptCaptureRef = CPoint(1000, 1000);
     bool m_bDragPaste = false;
-    bool m_bCutMode = false;
-    bool m_bPasteMode = false;
-    bool m_bResizeRotate = false;
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;
@@ -225,6 +217,8 @@ private:
     void FlushDeferredUpdate();
     QPointF ConfineToClient(const QPointF& point) const;
 
+    std::unique_ptr<CDrawingSettings> m_pOwnSettings;  // only without the application's
+    CDrawingSettings* m_pSettings = nullptr;
     QImage m_imageSurface;
     double m_dSurfaceRatio = 0.0;
     QTimer m_timerReplay;

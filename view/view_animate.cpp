@@ -22,7 +22,6 @@ void CMyDrevikView::BeginReplay()
 {
     m_timerReplay.stop();
     CMyDrevikDoc* pDoc = GetDocument();
-    m_bCentre = pDoc->m_bCentre;
     m_nReplayNext = 0;
     const int nVisible = pDoc->GetVisibleCount();
     if (!m_imageSurface.isNull()) {

@@ -122,6 +122,6 @@ double CMyDrevikView::DisplayUnitFactor(int nUnits)
 // Displayed y grows downwards from the top edge of the canvas.
 CPoint CMyDrevikView::ToDisplayUnits(int x, int y) const
 {
-    const double dFactor = DisplayUnitFactor(m_nUnits);
+    const double dFactor = DisplayUnitFactor(GetSettings().m_nUnits);
     return CPoint(figmath::TruncToInt(x * dFactor), figmath::TruncToInt(-(y * dFactor)));
 }

@@ -43,12 +43,12 @@ void CMyDrevikView::ApplyGridSize(int n)
     const int nSpacing = figmath::SaturateToInt(std::int64_t(n) * 125);
     CMyDrevikDoc* pDoc = GetDocument();
     if (!m_bGridShow && m_bGridSync) {
-        pDoc->m_bFreeMotion = true;
+        pDoc->SetFreeMotion(true);
         return;
     }
     m_nSnapX = nSpacing;
     m_nSnapY = nSpacing;
-    pDoc->m_bFreeMotion = false;
+    pDoc->SetFreeMotion(false);
     if (m_bGridShow && m_bGridSync) {
         m_nGridDotX = nSpacing;
         m_nGridDotY = nSpacing;

@@ -16,9 +16,7 @@ void CMyDrevikView::OnDraw(CDC* pDC)
     const bool bPrinter = pDC->GetDeviceCaps(TECHNOLOGY) == DT_RASPRINTER;
     if (bPrinter)
         DrawCanvasBorder(pDC);
-    CMyDrevikDoc* pDoc = GetDocument();
-    m_bCentre = pDoc->m_bCentre;
-    PaintFigures(pDC, pDoc, m_bDragPaste);
+    PaintFigures(pDC, GetDocument(), m_bDragPaste);
     if (m_bGridShow && !bPrinter)
         DrawGrid(pDC);
 }
@@ -56,7 +54,7 @@ void CMyDrevikView::RedrawSurface()
 // The cross is drawn inverted, so a second call with the same box erases it.
 void CMyDrevikView::DrawCentreMark(int left, int top, int right, int bottom, int nMode)
 {
-    if (!m_bCentre)
+    if (!GetDocument()->m_bCentre)
         return;
     const std::int64_t nHalfX = (std::int64_t(right) - left) / 2;
     const std::int64_t nHalfY = (std::int64_t(bottom) - top) / 2;

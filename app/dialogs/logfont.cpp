@@ -1,6 +1,6 @@
 #include "app/dialogs/logfont.h"
 
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,6 +1,6 @@
 #include "app/dialogs/optionsdlg.h"
 
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 #include "resources/resource.h"
 
 #include <QCheckBox>
@@ -45,21 +45,21 @@ QDialog* COptionsDlg::CreateDialogWindow(QWidget* pParent)
     auto* pLayout = new QVBoxLayout(pDialog);
 
     QSlider* pThickness = AddSlider(pLayout, QStringLiteral("Line Thinkness"),
-                                    IDC_SLIDER_THICKNESS, 1, 20, m_nLineThickness);
+                                    IDC_SLIDER_THICKNESS, 1, 20, m_values.m_nLineThickness);
     QSlider* pConcentric = AddSlider(pLayout, QStringLiteral("Concentric Distance"),
-                                     IDC_SLIDER_CONCENTRIC, -10, 10, m_nConcentricDistance);
+                                     IDC_SLIDER_CONCENTRIC, -10, 10, m_values.m_nConcentricDistance);
     QSlider* pParallel = AddSlider(pLayout, QStringLiteral("Parallel Line Distance"),
-                                   IDC_SLIDER_PARALLEL, 1, 20, m_nParallelDistance);
+                                   IDC_SLIDER_PARALLEL, 1, 20, m_values.m_nParallelDistance);
     QSlider* pThread = AddSlider(pLayout, QStringLiteral("Thread Distance"),
-                                 IDC_SLIDER_THREAD, 1, 20, m_nThreadDistance);
+                                 IDC_SLIDER_THREAD, 1, 20, m_values.m_nThreadDistance);
 
     auto* pFlip = new QCheckBox(QStringLiteral("Flip to Vertical  Axis"));
     pFlip->setObjectName(ControlName(IDC_FLIP_VERTICAL));
-    pFlip->setChecked(m_bFlipVertical);
+    pFlip->setChecked(m_values.m_bFlipVertical);
     pLayout->addWidget(pFlip);
     // The flag follows the box at once, so a Cancel keeps the toggle.
     QObject::connect(pFlip, &QCheckBox::toggled, pDialog,
-                     [this](bool bChecked) { m_bFlipVertical = bChecked; });
+                     [this](bool bChecked) { m_values.m_bFlipVertical = bChecked; });
 
     pLayout->addStretch(1);
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
@@ -70,10 +70,10 @@ QDialog* COptionsDlg::CreateDialogWindow(QWidget* pParent)
     // The sliders count only when the user confirms.
     QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog,
                      [this, pDialog, pThickness, pConcentric, pParallel, pThread] {
-                         m_nLineThickness = pThickness->value();
-                         m_nConcentricDistance = pConcentric->value();
-                         m_nParallelDistance = pParallel->value();
-                         m_nThreadDistance = pThread->value();
+                         m_values.m_nLineThickness = pThickness->value();
+                         m_values.m_nConcentricDistance = pConcentric->value();
+                         m_values.m_nParallelDistance = pParallel->value();
+                         m_values.m_nThreadDistance = pThread->value();
                          pDialog->accept();
                      });
 

@@ -1,13 +1,18 @@
 // The "Change Options" dialog: the numeric options the drawing tools use.
-// The object keeps its values between openings; DoModal builds the window
+// It edits a record of the drawing settings in place, so the values live in
+// one place and survive any number of openings; DoModal builds the window
 // each time it is shown.
 #pragma once
+
+#include "view/drawingsettings.h"
 
 class QDialog;
 class QWidget;
 
 class COptionsDlg {
 public:
+    explicit COptionsDlg(COptionsValues& values) : m_values(values) {}
+
     // Shows the dialog modally; returns IDOK or IDCANCEL.
     int DoModal(QWidget* pParent = nullptr);
 
@@ -15,9 +20,5 @@ public:
     // The caller owns the window; DoModal runs it.
     QDialog* CreateDialogWindow(QWidget* pParent);
 
-    int m_nLineThickness = 1;       // 1..20
-    int m_nConcentricDistance = 1;  // -10..10, times 250 logical units
-    int m_nParallelDistance = 2;    // 1..20, times 125 logical units
-    int m_nThreadDistance = 10;     // 1..20
-    bool m_bFlipVertical = false;
+    COptionsValues& m_values;
 };

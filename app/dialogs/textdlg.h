@@ -2,7 +2,7 @@
 // application keeps one, so the last accepted text is offered again.
 #pragma once
 
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 
 class QDialog;
 class QWidget;

@@ -44,4 +44,5 @@ CMyDrevikApp::CMyDrevikApp()
 void CMyDrevikApp::ResetSettings()
 {
     static_cast<CDrawingSettings&>(*this) = CDrawingSettings();
+    m_dlgText = CTextDlg();
 }

@@ -1,9 +1,12 @@
-// The application object: every drawing setting, shared by all documents
-// and views, and the commands that change them. It holds no widgets, so the
-// one global object can be built before Qt starts and reset by tests.
+// The application object: the one record of drawing settings, shared by
+// all documents and views, the commands that change them, and the two
+// dialogs the application keeps. It holds no widgets, so the one global
+// object can be built before Qt starts and reset by tests.
 #pragma once
 
-#include "app/settings/drawingsettings.h"
+#include "app/dialogs/optionsdlg.h"
+#include "app/dialogs/textdlg.h"
+#include "view/drawingsettings.h"
 #include "platform/cmdtarget.h"
 #include "platform/types.h"
 
@@ -23,6 +26,9 @@ public:
     // a fresh run. The ways of asking the user below stay as they are.
     void ResetSettings();
 
+    // The settings record every view of the run reads.
+    CDrawingSettings& GetSettings() { return *this; }
+
     bool OnCommand(UINT nID) override;
     bool OnUpdateCommand(UINT nID, CCmdUI* pCmdUI) override;
 
@@ -37,6 +43,11 @@ public:
     // when the user confirms, and then returns true.
     std::function<std::optional<COLORREF>()> m_pfnChooseColor;
     std::function<bool(LOGFONT& lf, COLORREF& colorText)> m_pfnChooseFont;
+
+    // Change Options edits the record's option values in place; the text
+    // dialog is no setting, but it keeps the last accepted text for the run.
+    COptionsDlg m_dlgOptions{m_options};
+    CTextDlg m_dlgText;
 
 private:
     static const CommandEntry<CMyDrevikApp> s_commandTable[];

@@ -1,6 +1,6 @@
 #include "app/startup/aboutbox.h"
 
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 #include "resources/resource.h"
 
 #include <QDialog>

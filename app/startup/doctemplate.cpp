@@ -3,6 +3,7 @@
 
 #include "app/frames/childframe.h"
 #include "app/frames/mainframe.h"
+#include "app/settings/mydrevikapp.h"
 #include "app/startup/messagebox.h"
 #include "document/mydrevikdoc.h"
 #include "view/mydrevikview.h"
@@ -88,7 +89,7 @@ CChildFrame* CMultiDocTemplate::CreateNewFrame(CMyDrevikDoc* pDoc)
 {
     if (!m_pMainFrame)
         return nullptr;
-    auto* pView = new CMyDrevikView(pDoc);
+    auto* pView = new CMyDrevikView(pDoc, &theApp.GetSettings());
     connect(pView, &QObject::destroyed, this, [this, pDoc] { OnViewDestroyed(pDoc); });
     CChildFrame* pChild = m_pMainFrame->AddChildFrame(pView);
     pChild->installEventFilter(this);

@@ -1,7 +1,7 @@
 // The window of the tip of the day: a white, black-framed tip area with
 // the light bulb and the heading, the tip text, the start-up box and the
 // two buttons.
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 #include "app/tips/lightbulb.h"
 #include "app/tips/tipofdaydlg.h"
 #include "resources/resource.h"

@@ -2,7 +2,7 @@
 // Each view owns one, so "Don't Ask me again" lasts as long as the view.
 #pragma once
 
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 
 class QDialog;
 class QWidget;

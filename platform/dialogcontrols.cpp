@@ -1,4 +1,4 @@
-#include "app/dialogs/dialogcontrols.h"
+#include "platform/dialogcontrols.h"
 
 #include <QDialog>
 #include <QFontMetrics>

@@ -1,4 +1,4 @@
-#include "app/dialogs/measuredlg.h"
+#include "tools/measuredlg.h"
 
 #include "resources/resource.h"
 
