@@ -97,7 +97,10 @@ TEST_F(ToolTest, centricLinesFanOutFromTheCentreOfTheFirstClick)
     EXPECT_EQ(PointsOf(doc.GetFigure(1)), CRect(10000, -10000, 7500, -7500));
     EXPECT_EQ(view.m_nCentricState, 3);
 
-    view.OnCommand(ID_REFRESH_CENTRIC);
+    CCmdUI cmdUI;
+    ASSERT_TRUE(view.OnUpdateCommand(ID_REFRESH_CENTRIC, &cmdUI));
+    EXPECT_TRUE(cmdUI.m_bEnabled);
+    ASSERT_TRUE(view.OnCommand(ID_REFRESH_CENTRIC));
     Drag({CPoint(2500, -2500), CPoint(3000, -3000)});
     EXPECT_EQ(doc.GetCount(), 2) << "after the refresh a release picks a new centre";
     Click(5000, -5000);
@@ -110,7 +113,7 @@ TEST_F(ToolTest, endConnectedLinesChainUntilRefreshed)
     Drag({CPoint(2500, -2500), CPoint(5000, -2500)});
     Drag({CPoint(9000, -9000), CPoint(5000, -5000)});  // starts where the last line ended
     Click(7500, -7500);  // a click appends too
-    view.OnCommand(ID_REFRESH_END_LINE);
+    ASSERT_TRUE(view.OnCommand(ID_REFRESH_END_LINE));
     Drag({CPoint(1000, -1000), CPoint(2000, -2000)});
     ASSERT_EQ(doc.GetCount(), 4);
     EXPECT_EQ(PointsOf(doc.GetFigure(0)), CRect(2500, -2500, 5000, -2500));
