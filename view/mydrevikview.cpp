@@ -74,6 +74,8 @@ void CMyDrevikView::PreCreateWindow()
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_StaticContents);
     viewport()->setCursor(m_hCursor);
+    // The status bar follows the pointer even with no button down.
+    viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
 }
 

@@ -9,6 +9,8 @@
 #include "platform/document.h"
 #include "platform/gdi.h"
 #include "platform/types.h"
+#include "tools/interactionstate.h"
+#include "tools/linetoolstate.h"
 #include "view/drawingsettings.h"
 #include "view/render.h"
 
@@ -25,7 +27,10 @@ class CFigure;
 class CMyDrevikDoc;
 class QPrinter;
 
-class CMyDrevikView : public QAbstractScrollArea, public CView {
+class CMyDrevikView : public QAbstractScrollArea,
+                      public CView,
+                      public CInteractionState,
+                      public CLineToolState {
     Q_OBJECT
 public:
     // pSettings is the application's record, shared by every view of the
@@ -108,6 +113,47 @@ public:
     // The canvas as a raster printer shows it, at nDpi: border, figures, no grid.
     QImage RenderCanvasForPrint(int nDpi);
 
+    // Mouse and keys (tools/): the press, drag and release that make
+    // figures, right-button panning and cursor-key scrolling. Points are
+    // client pixels of the viewport.
+    void OnLButtonDown(UINT nFlags, const QPointF& point);
+    void OnMouseMove(UINT nFlags, const QPointF& point);
+    void OnLButtonUp(UINT nFlags, const QPointF& point);
+    void OnRButtonDown(UINT nFlags, const QPointF& point);
+    void OnRButtonUp(UINT nFlags, const QPointF& point);
+    // True when the key scrolled the view.
+    bool OnKeyDown(int nKey, Qt::KeyboardModifiers modifiers);
+    // A figure made by a tool: drawn at once, added after the step pointer,
+    // and shown in the other views. The first of a pair is only added and
+    // shown; the commit of the second ends the release.
+    void CommitFigure(CDC* pDC, std::unique_ptr<CFigure> pFigure, UINT nTool);
+    void AddFirstOfPair(CDC* pDC, std::unique_ptr<CFigure> pFigure);
+    // A document change during a drag waits for the release; true when
+    // this one was put off.
+    bool DeferUpdateWhileDragging(const CFigure* pHintFigure);
+    void OnRefreshCentric();
+    void OnRefreshEndLine();
+    bool OnToolCommand(UINT nID);
+    bool OnToolUpdate(UINT nID, CCmdUI* pCmdUI);
+
+    // Line tools (tools/linetools.cpp, tools/measuretool.cpp).
+    void PreviewSegment(CDC* pDC, CPoint ptM);
+    void ReleaseSegment(CDC* pDC, const CToolRelease& release);
+    void PreviewFromCentre(CDC* pDC, CPoint ptM);
+    void ReleaseCentric(CDC* pDC, const CToolRelease& release);
+    void ReleaseParallel(CDC* pDC, const CToolRelease& release);
+    void PreviewFromChainEnd(CDC* pDC, CPoint ptM);
+    void ReleaseEndLine(CDC* pDC, const CToolRelease& release);
+    void PreviewFreeDraw(CDC* pDC, CPoint ptM);
+    void PreviewMeasure(CDC* pDC, CPoint ptM);
+    void ReleaseMeasure(CDC* pDC, const CToolRelease& release);
+    void AskMeasureLabel(int dx, int dy);
+    // Box previews (tools/boxpreview.cpp): the box P-A, or the square
+    // around the press point while the radial toggle is on.
+    void PreviewBox(CDC* pDC, CPoint ptM);
+    void DrawPreviewBox(CDC* pDC, CPoint ptA);
+    void ReleaseBoxBoth(CDC* pDC, const CToolRelease& release);
+
     // Coordinates and grid.
     CSize m_sizeCanvas = kCanvasSize;
     int m_nGridSize = 2;
@@ -139,6 +185,10 @@ protected:
     void scrollContentsBy(int dx, int dy) override;
     bool viewportEvent(QEvent* pEvent) override;
     bool event(QEvent* pEvent) override;
+    void mousePressEvent(QMouseEvent* pEvent) override;
+    void mouseMoveEvent(QMouseEvent* pEvent) override;
+    void mouseReleaseEvent(QMouseEvent* pEvent) override;
+    void keyPressEvent(QKeyEvent* pEvent) override;
 
 private slots:
     void OnReplayTick();
@@ -157,6 +207,15 @@ private:
     void FinishReplay();
     QPrinter* GetPrinter();
     void PrintPage(QPainter* pPainter, int nPage, const QImage& imageCanvas, double dScale);
+    // The pieces of the mouse handlers (tools/).
+    CPoint PreparePoint(const QPointF& point) const;
+    void PreparePreviewDC(CDC* pDC);
+    void WriteStatusValues(CPoint point);
+    void ChooseCursor();
+    CReleaseSettings TakeSettingsSnapshot();
+    void PanStep(CPoint point);
+    void FlushDeferredUpdate();
+    QPointF ConfineToClient(const QPointF& point) const;
 
     std::unique_ptr<CDrawingSettings> m_pOwnSettings;  // only without the application's
     CDrawingSettings* m_pSettings = nullptr;

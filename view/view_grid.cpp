@@ -27,12 +27,12 @@ const CommandEntry<CMyDrevikView> kViewCommands[] = {
 
 bool CMyDrevikView::OnCommand(UINT nID)
 {
-    return DispatchCommand(this, kViewCommands, nID);
+    return DispatchCommand(this, kViewCommands, nID) || OnToolCommand(nID);
 }
 
 bool CMyDrevikView::OnUpdateCommand(UINT nID, CCmdUI* pCmdUI)
 {
-    return DispatchUpdate(this, kViewCommands, nID, pCmdUI);
+    return DispatchUpdate(this, kViewCommands, nID, pCmdUI) || OnToolUpdate(nID, pCmdUI);
 }
 
 // A size moves the dots only while the grid is shown and synchronized; it

@@ -11,6 +11,8 @@
 void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 {
     const CFigure* pFigure = dynamic_cast<const CFigure*>(pHint);
+    if (DeferUpdateWhileDragging(pFigure))
+        return;
     if (!pFigure) {
         if (m_bAnimate)
             BeginReplay();

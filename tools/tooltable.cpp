@@ -1,0 +1,59 @@
+#include "tools/tooltable.h"
+
+#include "resources/resource.h"
+#include "tools/linefigures.h"
+#include "view/mydrevikview.h"
+
+#include <algorithm>
+#include <cassert>
+
+namespace {
+
+using V = CMyDrevikView;
+
+const ToolRule kToolRules[] = {
+    // Line tools.
+    {ID_TOOL_LINE, &V::PreviewSegment, &V::ReleaseSegment, MakeLine},
+    {ID_TOOL_CENTRIC_LINES, &V::PreviewFromCentre, &V::ReleaseCentric, MakeLine},
+    {ID_TOOL_PARALLEL_LINES, &V::PreviewSegment, &V::ReleaseParallel, MakeLine},
+    {ID_TOOL_END_LINES, &V::PreviewFromChainEnd, &V::ReleaseEndLine, MakeLine},
+    {ID_TOOL_MEASURE, &V::PreviewMeasure, &V::ReleaseMeasure, MakeMeasure},
+    {ID_TOOL_THREAD, &V::PreviewBox, &V::ReleaseBoxBoth, MakeTrigon, true},
+    {ID_TOOL_FREE_DRAW, &V::PreviewFreeDraw, nullptr, nullptr},
+};
+
+}  // namespace
+
+const ToolRule* FindToolRule(UINT nTool)
+{
+    for (const ToolRule& rule : kToolRules) {
+        if (rule.nTool == nTool)
+            return &rule;
+    }
+    return nullptr;
+}
+
+std::vector<UINT> GetToolRuleIds()
+{
+    std::vector<UINT> vecIds;
+    for (const ToolRule& rule : kToolRules)
+        vecIds.push_back(rule.nTool);
+    return vecIds;
+}
+
+bool ToolRuleIdsAreUnique()
+{
+    std::vector<UINT> vecIds = GetToolRuleIds();
+    std::sort(vecIds.begin(), vecIds.end());
+    return std::adjacent_find(vecIds.begin(), vecIds.end()) == vecIds.end();
+}
+
+#ifndef NDEBUG
+namespace {
+// A doubled id would silently hide its second row.
+const bool s_bToolIdsChecked = [] {
+    assert(ToolRuleIdsAreUnique());
+    return true;
+}();
+}  // namespace
+#endif
