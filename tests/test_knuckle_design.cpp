@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 
 namespace {
@@ -15,6 +16,12 @@ struct DesignCase {
     // d1, d2, d3, d4, t, t1, t2, e6, e8, L1, L2 after the checks.
     int nSizes[11];
 };
+
+// Failures name the case instead of dumping its bytes.
+void PrintTo(const DesignCase& c, std::ostream* pStream)
+{
+    *pStream << c.strName;
+}
 
 int SizeAt(const KnuckleDimensions& k, int nIndex)
 {
