@@ -19,7 +19,7 @@ const char* const kUsage =
     "          [-o OUT.kvd [--into IN.kvd]]\n"
     "                                design a knuckle joint (values 10 to 200, load in kN),\n"
     "                                print its sizes as JSON, write its drawing to OUT.kvd\n"
-    "Exit status: 0 success, 1 wrong usage, 2 input missing or unreadable,\n"
+    "Exit status: 0 success, 1 wrong usage, 2 input missing, unreadable or invalid,\n"
     "3 output cannot be written.";
 
 int UsageError(const QString& strMessage)

@@ -28,6 +28,8 @@ void AddValueRow(QGridLayout* pGrid, const QString& strLabel, UINT nLabelID, UIN
         pLabel->setObjectName(ControlName(nLabelID));
     auto* pEdit = new QLineEdit(QString::number(dValue, 'g', 15));
     pEdit->setObjectName(ControlName(nEditID));
+    // Selected, so that typing replaces the value the edit opens with.
+    pEdit->selectAll();
     pLabel->setBuddy(pEdit);
     pGrid->addWidget(pLabel, nRow, 0);
     pGrid->addWidget(pEdit, nRow, 1);
