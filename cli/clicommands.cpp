@@ -2,6 +2,7 @@
 
 #include "cli/drawingjson.h"
 #include "document/mydrevikdoc.h"
+#include "knuckle/knucklefigures.h"
 #include "platform/archive.h"
 #include "platform/dc.h"
 #include "view/render.h"
@@ -112,4 +113,34 @@ int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid
             PaintGrid(&dc, kDefaultGridSpacing, kDefaultGridSpacing, kCanvasSize, RGB(0, 0, 0));
     }
     return WriteOutput(strImage, [&image](QSaveFile& file) { return image.save(&file, "PNG"); });
+}
+
+int KnuckleCommand(const KnuckleArguments& args, const QString& strDrawing, const QString& strInto)
+{
+    KnuckleInput input;
+    QString strError;
+    if (!ReadKnuckleArguments(args, input, &strError)) {
+        PrintError(strError);
+        return kCliBadInput;
+    }
+    CMyDrevikDoc doc;
+    if (!strInto.isEmpty() && !OpenDrawing(doc, strInto))
+        return kCliBadInput;
+
+    const KnuckleDimensions dims = DesignKnuckleJoint(input);
+    const QByteArray json = KnuckleDimensionsToJson(dims);
+    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
+    if (std::fflush(stdout) != 0)
+        return kCliBadOutput;
+    if (strDrawing.isEmpty())
+        return kCliSuccess;
+
+    // The joint follows every figure of the drawing it goes into.
+    for (std::unique_ptr<CFigure>& pFigure : MakeKnuckleFigures(ScaleKnuckleToCanvas(dims), kKnuckleCentre))
+        doc.m_figures.push_back(std::move(pFigure));
+    CArchive ar;
+    SerializeFigures(ar, doc.m_figures);
+    return WriteOutput(strDrawing, [&ar](QSaveFile& file) {
+        return !ar.IsBad() && file.write(ar.GetBuffer()) == ar.GetBuffer().size();
+    });
 }

@@ -3,6 +3,8 @@
 // file behind on failure.
 #pragma once
 
+#include "cli/knucklejson.h"
+
 #include <QString>
 
 #include <optional>
@@ -23,6 +25,10 @@ int PackCommand(const QString& strJson, const QString& strDrawing);
 // figures 0 to nStep; grid dots on top when bGrid is set.
 int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid,
                   std::optional<int> nStep);
+
+// Designs a knuckle joint and prints its sizes as JSON; with strDrawing
+// also writes its drawing, after the figures of strInto when one is named.
+int KnuckleCommand(const KnuckleArguments& args, const QString& strDrawing, const QString& strInto);
 
 // Parses the command line (arguments[0] is the program) and runs the command.
 int RunCli(const QStringList& arguments);

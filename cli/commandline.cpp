@@ -15,7 +15,11 @@ const char* const kUsage =
     "  pack IN.json OUT.kvd          write the drawing that the JSON describes (IN.json may be -)\n"
     "  render FILE.kvd OUT.png       paint the drawing on the whole canvas\n"
     "         [--grid] [--step N]\n"
-    "Exit status: 0 success, 1 wrong usage, 2 input missing or unreadable,\n"
+    "  knuckle --load F --tensile FT --shear FS --crushing FC\n"
+    "          [-o OUT.kvd [--into IN.kvd]]\n"
+    "                                design a knuckle joint (values 10 to 200, load in kN),\n"
+    "                                print its sizes as JSON, write its drawing to OUT.kvd\n"
+    "Exit status: 0 success, 1 wrong usage, 2 input missing, unreadable or invalid,\n"
     "3 output cannot be written.";
 
 int UsageError(const QString& strMessage)
@@ -39,7 +43,50 @@ bool ParseStep(const QString& strValue, int& nStep)
     return bOk && nStep >= -1;
 }
 
-int RunCommand(const QCommandLineParser& parser, const RenderOptions& options)
+struct KnuckleOptions {
+    QCommandLineOption load{QStringLiteral("load"), QStringLiteral("knuckle: the load in kN."),
+                            QStringLiteral("F")};
+    QCommandLineOption tensile{QStringLiteral("tensile"),
+                               QStringLiteral("knuckle: the allowable tensile stress."), QStringLiteral("FT")};
+    QCommandLineOption shear{QStringLiteral("shear"), QStringLiteral("knuckle: the allowable shear stress."),
+                             QStringLiteral("FS")};
+    QCommandLineOption crushing{QStringLiteral("crushing"),
+                                QStringLiteral("knuckle: the allowable crushing stress."), QStringLiteral("FC")};
+    QCommandLineOption output{QStringList{QStringLiteral("o"), QStringLiteral("output")},
+                              QStringLiteral("knuckle: write the joint's drawing here."), QStringLiteral("OUT.kvd")};
+    QCommandLineOption into{QStringLiteral("into"),
+                            QStringLiteral("knuckle: add the joint after the figures of this drawing."),
+                            QStringLiteral("IN.kvd")};
+
+    void AddTo(QCommandLineParser& parser) const
+    {
+        parser.addOptions({load, tensile, shear, crushing, output, into});
+    }
+    bool AnySet(const QCommandLineParser& parser) const
+    {
+        for (const QCommandLineOption* pOption : {&load, &tensile, &shear, &crushing, &output, &into})
+            if (parser.isSet(*pOption))
+                return true;
+        return false;
+    }
+};
+
+int RunKnuckle(const QCommandLineParser& parser, const KnuckleOptions& options)
+{
+    if (parser.positionalArguments().size() != 1)
+        return UsageError(QStringLiteral("knuckle takes no files; the drawing goes to -o OUT.kvd."));
+    for (const QCommandLineOption* pOption : {&options.load, &options.tensile, &options.shear, &options.crushing})
+        if (!parser.isSet(*pOption))
+            return UsageError(QStringLiteral("knuckle needs --load, --tensile, --shear and --crushing."));
+    if (parser.isSet(options.into) && !parser.isSet(options.output))
+        return UsageError(QStringLiteral("--into needs -o OUT.kvd."));
+    const KnuckleArguments args{parser.value(options.load), parser.value(options.tensile),
+                                parser.value(options.shear), parser.value(options.crushing)};
+    return KnuckleCommand(args, parser.value(options.output), parser.value(options.into));
+}
+
+int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
+               const KnuckleOptions& knuckle)
 {
     const QStringList args = parser.positionalArguments();
     if (args.isEmpty())
@@ -49,6 +96,10 @@ int RunCommand(const QCommandLineParser& parser, const RenderOptions& options)
     const bool bRender = strCommand == QStringLiteral("render");
     if (!bRender && (parser.isSet(options.grid) || parser.isSet(options.step)))
         return UsageError(QStringLiteral("--grid and --step belong to render only."));
+    if (strCommand == QStringLiteral("knuckle"))
+        return RunKnuckle(parser, knuckle);
+    if (knuckle.AnySet(parser))
+        return UsageError(QStringLiteral("--load, --tensile, --shear, --crushing, -o and --into belong to knuckle only."));
     if (strCommand == QStringLiteral("dump")) {
         if (nFiles != 1)
             return UsageError(QStringLiteral("dump takes one drawing: dump FILE.kvd"));
@@ -87,7 +138,9 @@ int RunCli(const QStringList& arguments)
     RenderOptions options;
     parser.addOption(options.grid);
     parser.addOption(options.step);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("dump, pack or render"));
+    const KnuckleOptions knuckle;
+    knuckle.AddTo(parser);
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("dump, pack, render or knuckle"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
 
@@ -103,5 +156,5 @@ int RunCli(const QStringList& arguments)
                     qPrintable(QCoreApplication::applicationVersion()));
         return kCliSuccess;
     }
-    return RunCommand(parser, options);
+    return RunCommand(parser, options, knuckle);
 }

@@ -128,6 +128,14 @@ constexpr unsigned IDC_SLIDER_THREAD = 1006;
 constexpr unsigned IDC_TEXT_EDIT = 1007;
 constexpr unsigned IDC_FLIP_VERTICAL = 1008;
 
+// The knuckle-joint dialog and its controls.
+constexpr unsigned IDD_KNUCKLE = 198;
+constexpr unsigned IDC_KNUCKLE_LOAD = 1026;
+constexpr unsigned IDC_KNUCKLE_TENSILE = 1027;
+constexpr unsigned IDC_KNUCKLE_SHEAR = 1028;
+constexpr unsigned IDC_KNUCKLE_CRUSHING_LABEL = 1029;
+constexpr unsigned IDC_KNUCKLE_CRUSHING = 1030;
+
 // Frames: resources of the main frame, its menus, bars and cursors.
 constexpr unsigned IDR_MAINFRAME = 128;       // main menu, main tool bar, accelerators
 constexpr unsigned IDR_DOCUMENT_MENU = 129;   // menu while a drawing is active

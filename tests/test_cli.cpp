@@ -7,6 +7,7 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -173,4 +174,81 @@ TEST_F(Cli, renderPaintsTheCanvas)
                       QStringLiteral("-1"), QStringLiteral("--grid")}).nExit, 0);
     // Dots every 250 units: 109 columns (0 .. 27000) by 82 rows (0 .. 20250).
     EXPECT_EQ(countDark(QImage(Path("none.png"))), 109 * 82);
+}
+
+// knuckle prints the sizes before the scaling, in the joint's order, and
+// writes the 56 figures, after those of --into when it is given.
+TEST_F(Cli, knucklePrintsSizesAndWritesTheJoint)
+{
+    const QStringList values = {QStringLiteral("--load"), QStringLiteral("100"), QStringLiteral("--tensile"),
+                                QStringLiteral("200"), QStringLiteral("--shear"), QStringLiteral("50"),
+                                QStringLiteral("--crushing"), QStringLiteral("200")};
+    const CliResult result = RunCli(QStringList{QStringLiteral("knuckle")} + values);
+    ASSERT_EQ(result.nExit, 0) << result.err.constData();
+    EXPECT_TRUE(result.err.isEmpty());
+    EXPECT_TRUE(result.out.startsWith("{\"d\": 25.2316972965377"));
+    EXPECT_TRUE(result.out.endsWith(", \"d1\": 35, \"d2\": 99, \"d3\": 37, \"d4\": 30, \"t\": 31, \"t1\": 18, "
+                                    "\"t2\": 12, \"e6\": 15, \"e8\": 20, \"L1\": 100, \"L2\": 113}\n"))
+        << result.out.constData();
+    ExpectFiles({});
+
+    const QString strInto = Write("a.kvd", RedLineDrawing());
+    const CliResult into = RunCli(QStringList{QStringLiteral("knuckle")} + values
+                                  + QStringList{QStringLiteral("-o"), Path("joint.kvd"), QStringLiteral("--into"), strInto});
+    ASSERT_EQ(into.nExit, 0) << into.err.constData();
+    EXPECT_EQ(into.out, result.out);
+    const CliResult dump = RunCli({QStringLiteral("dump"), Path("joint.kvd")});
+    const QJsonArray figures = QJsonDocument::fromJson(dump.out)[QStringLiteral("figures")].toArray();
+    ASSERT_EQ(figures.size(), 57);
+    EXPECT_EQ(figures[0][QStringLiteral("m_x1")].toInt(), 100);  // the red line stays first
+    // The joint's centre line: 1.5 L1 = 1.5 x 2600 either side of x 8000.
+    EXPECT_EQ(figures[1][QStringLiteral("class")].toString(), "CLine");
+    EXPECT_EQ(figures[1][QStringLiteral("m_x1")].toInt(), 4100);
+    EXPECT_EQ(figures[1][QStringLiteral("m_x2")].toInt(), 11900);
+    EXPECT_EQ(figures[56][QStringLiteral("class")].toString(), "CArc");
+}
+
+TEST_F(Cli, knuckleRejectsBadValuesAndUsage)
+{
+    const auto Args = [](const char* pszLoad, const char* pszTensile, const char* pszShear, const char* pszCrushing) {
+        return QStringList{QStringLiteral("knuckle"), QStringLiteral("--load"), pszLoad, QStringLiteral("--tensile"),
+                           pszTensile, QStringLiteral("--shear"), pszShear, QStringLiteral("--crushing"), pszCrushing,
+                           QStringLiteral("-o"), QStringLiteral("out.kvd")};
+    };
+    const struct {
+        QStringList args;
+        int nExit;
+        QByteArray err;  // empty: any single line
+    } rows[] = {
+        {Args("5", "x", "100", "100"), 2, "--load: Please enter a number between 10 and 200.\n"},
+        {Args("50", "x", "100", "0"), 2, "--crushing: Please enter a number between 10 and 200.\n"},
+        {Args("50", "x", "100", "100"), 2, "--tensile: Please enter a number.\n"},
+        {Args("50", "100", "250", "100"), 2, "--shear: Please enter a number between 10 and 200.\n"},
+        {{QStringLiteral("knuckle"), QStringLiteral("--load"), QStringLiteral("50")}, 1, {}},
+        {{QStringLiteral("dump"), QStringLiteral("a.kvd"), QStringLiteral("--load"), QStringLiteral("50")}, 1, {}},
+        {Args("50", "100", "100", "100") + QStringList{QStringLiteral("extra.kvd")}, 1, {}},
+    };
+    for (const auto& row : rows) {
+        QProcess process;
+        process.setWorkingDirectory(m_dir.path());
+        process.start(QStringLiteral(KORVADA_CLI_PATH), row.args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        const QByteArray err = process.readAllStandardError();
+        EXPECT_EQ(process.exitCode(), row.nExit) << row.args.join(u' ').toStdString();
+        if (row.err.isEmpty())
+            EXPECT_EQ(err.count('\n'), 1) << err.constData();
+        else
+            EXPECT_EQ(err, row.err);
+        EXPECT_TRUE(process.readAllStandardOutput().isEmpty());
+    }
+    ExpectFiles({});
+
+    const QStringList intoMissing = {QStringLiteral("knuckle"), QStringLiteral("--load"), QStringLiteral("50"),
+                                     QStringLiteral("--tensile"), QStringLiteral("100"), QStringLiteral("--shear"),
+                                     QStringLiteral("100"), QStringLiteral("--crushing"), QStringLiteral("100"),
+                                     QStringLiteral("-o"), Path("out.kvd"), QStringLiteral("--into"), Path("no.kvd")};
+    EXPECT_EQ(RunCli(intoMissing).nExit, 2);
+    QStringList unwritable = intoMissing.mid(0, 10) + QStringList{Path("no/such/dir/out.kvd")};
+    EXPECT_EQ(RunCli(unwritable).nExit, 3);
+    ExpectFiles({});
 }

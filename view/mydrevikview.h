@@ -9,6 +9,8 @@
 #include "platform/document.h"
 #include "platform/gdi.h"
 #include "platform/types.h"
+#include "knuckle/knucklejoint.h"
+#include "knuckle/knucklejointdlg.h"
 #include "tools/interactionstate.h"
 #include "tools/linetoolstate.h"
 #include "view/drawingsettings.h"
@@ -177,6 +179,13 @@ public:
     // Editing commands.
     bool m_bAnimate = false;
     bool m_bDragPaste = false;
+
+    // Knuckle-joint designer (knuckle/view_knuckle.cpp): asks for the load
+    // and stresses, sizes the joint and adds its drawing.
+    void GenerateKnuckleJoint();
+    CKnuckleJointDlg m_dlgKnuckle;
+    KnuckleDimensions m_knuckle;  // the last joint, as drawn on the canvas
+    CPoint m_ptKnuckleCentre;
 
 protected:
     void paintEvent(QPaintEvent* pEvent) override;

@@ -21,6 +21,7 @@ const CommandEntry<CMyDrevikView> kViewCommands[] = {
     {ID_FILE_PRINT_DIRECT, &CMyDrevikView::OnFilePrintDirect, nullptr},
     {ID_FILE_PRINT_PREVIEW, &CMyDrevikView::OnFilePrintPreview, nullptr},
     {ID_FILE_PRINT_SETUP, &CMyDrevikView::OnFilePageSetup, nullptr},
+    {ID_KNUCKLE_JOINT, &CMyDrevikView::GenerateKnuckleJoint, nullptr},
 };
 
 }  // namespace
