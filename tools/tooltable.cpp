@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "tools/linefigures.h"
+#include "tools/shapefigures.h"
 #include "view/mydrevikview.h"
 
 #include <algorithm>
@@ -20,6 +21,15 @@ const ToolRule kToolRules[] = {
     {ID_TOOL_MEASURE, &V::PreviewMeasure, &V::ReleaseMeasure, MakeMeasure},
     {ID_TOOL_THREAD, &V::PreviewBox, &V::ReleaseBoxBoth, MakeTrigon, true},
     {ID_TOOL_FREE_DRAW, &V::PreviewFreeDraw, nullptr, nullptr},
+    // Shape tools.
+    {ID_TOOL_RECTANGLE, &V::PreviewBox, &V::ReleaseRectangle, MakeRectangle},
+    {ID_TOOL_RECT_FILL, &V::PreviewBox, &V::ReleaseRectangle, MakeRectFill},
+    {ID_TOOL_RECT_ROUND, &V::PreviewRoundRect, &V::ReleaseRoundRect, MakeRectRound},
+    {ID_TOOL_RECT_ROUND_FILL, &V::PreviewRoundRect, &V::ReleaseRoundRect, MakeRectRoundFill},
+    {ID_TOOL_ELLIPSE, &V::PreviewEllipse, &V::ReleaseEllipse, MakeEllipse},
+    {ID_TOOL_ELLIPSE_FILL, &V::PreviewEllipse, &V::ReleaseEllipse, MakeEllipseFill},
+    {ID_TOOL_RADIAL_CIRCLE, &V::PreviewRadialCircle, &V::ReleaseRadialCircle, MakeEllipse},
+    {ID_TOOL_RADIAL_CIRCLE_FILL, &V::PreviewRadialCircle, &V::ReleaseRadialCircle, MakeEllipseFill},
 };
 
 }  // namespace
