@@ -195,3 +195,21 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.szName); });
 
 }  // namespace
+
+namespace {
+
+using namespace tooltest;
+
+// While the button is down the pointer stays in the view: a drag beyond the
+// right edge ends on the grid point at the edge.
+TEST_F(ToolTest, dragBeyondTheViewEndsAtItsEdge)
+{
+    const int nEdge = Client()->width() - 1;
+    const CPoint ptEdge = view.SnapToGrid(view.DeviceToLogical(QPointF(nEdge, ClientPoint(view, 0, -5000).y())));
+    ASSERT_LT(ptEdge.x, 25000);
+    Drag({CPoint(5000, -5000), CPoint(25000, -5000)});
+    ASSERT_EQ(doc.GetCount(), 1);
+    EXPECT_EQ(doc.GetFigure(0)->GetPointRect(), CRect(5000, -5000, ptEdge.x, -5000));
+}
+
+}  // namespace

@@ -13,6 +13,8 @@
 #include <QPushButton>
 #include <QLineEdit>
 
+#include <optional>
+
 namespace {
 
 using namespace tooltest;
@@ -26,7 +28,8 @@ struct PreviewCase {
     const char* szName;
     UINT nTool;
     bool bRadial;
-    std::vector<CPoint> vecDrag;
+    std::vector<CPoint> vecDrag;           // press, then moves
+    std::optional<CPoint> ptRelease = {};  // released away from the last move
 };
 
 struct LinePreviewTest : ToolTest, ::testing::WithParamInterface<PreviewCase> {};
@@ -47,16 +50,17 @@ TEST_P(LinePreviewTest, releaseLeavesOnlyTheCommittedFigures)
     const int nBefore = doc.GetCount();
     const QImage imageBefore = view.GetSurface().copy();
 
-    Drag(pc.vecDrag);
+    Drag(pc.vecDrag, pc.ptRelease);
 
     EXPECT_GT(doc.GetCount(), nBefore);
     EXPECT_EQ(CommitMismatch(imageBefore, nBefore), "");
 }
 
-const std::vector<CPoint> kSingleMove = {{5000, -5000}, {9000, -7500}, {9000, -7500}};
+const std::vector<CPoint> kSingleMove = {{5000, -5000}, {9000, -7500}};
 const std::vector<CPoint> kWandering = {{5000, -5000}, {5000, -5000}, {9000, -7500}, {3000, -9000},
                                         {7500, -2500}, {8000, -8000}, {8250, -8000}};
-const std::vector<CPoint> kReleasedElsewhere = {{5000, -5000}, {9000, -7500}, {6000, -7000}, {7000, -9000}};
+const std::vector<CPoint> kTwoMoves = {{5000, -5000}, {9000, -7500}, {6000, -7000}};
+const CPoint kElsewhere(7000, -9000);
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, LinePreviewTest,
@@ -64,36 +68,42 @@ INSTANTIATE_TEST_SUITE_P(
                       PreviewCase{"lineWandering", ID_TOOL_LINE, false, kWandering},
                       PreviewCase{"centricSingleMove", ID_TOOL_CENTRIC_LINES, false, kSingleMove},
                       PreviewCase{"centricWandering", ID_TOOL_CENTRIC_LINES, false, kWandering},
-                      PreviewCase{"centricReleasedElsewhere", ID_TOOL_CENTRIC_LINES, false, kReleasedElsewhere},
+                      PreviewCase{"centricReleasedElsewhere", ID_TOOL_CENTRIC_LINES, false, kTwoMoves, kElsewhere},
+                      PreviewCase{"centricSingleMoveReleasedElsewhere", ID_TOOL_CENTRIC_LINES, false, kSingleMove, kElsewhere},
                       PreviewCase{"parallelWandering", ID_TOOL_PARALLEL_LINES, false, kWandering},
                       PreviewCase{"endLinesSingleMove", ID_TOOL_END_LINES, false, kSingleMove},
                       PreviewCase{"endLinesWandering", ID_TOOL_END_LINES, false, kWandering},
+                      PreviewCase{"endLinesReleasedElsewhere", ID_TOOL_END_LINES, false, kSingleMove, kElsewhere},
                       PreviewCase{"measureSingleMove", ID_TOOL_MEASURE, false, kSingleMove},
                       PreviewCase{"measureWandering", ID_TOOL_MEASURE, false, kWandering},
-                      PreviewCase{"measureReleasedElsewhere", ID_TOOL_MEASURE, false, kReleasedElsewhere},
+                      PreviewCase{"measureReleasedElsewhere", ID_TOOL_MEASURE, false, kTwoMoves, kElsewhere},
                       PreviewCase{"threadWandering", ID_TOOL_THREAD, false, kWandering},
-                      PreviewCase{"threadRadialWandering", ID_TOOL_THREAD, true, kWandering}),
+                      PreviewCase{"threadRadialWandering", ID_TOOL_THREAD, true, kWandering},
+                      PreviewCase{"threadReleasedElsewhere", ID_TOOL_THREAD, false, kTwoMoves, kElsewhere}),
     [](const auto& info) { return std::string(info.param.szName); });
 
 TEST_F(ToolTest, centricLinesFanOutFromTheCentreOfTheFirstClick)
 {
     view.GetSettings().m_nTool = int(ID_TOOL_CENTRIC_LINES);
-    Drag({CPoint(10000, -10000), CPoint(10000, -10000)});
+    Click(10000, -10000);
     EXPECT_EQ(doc.GetCount(), 0);
     EXPECT_EQ(PixelAt(view, 10260, -10000), kBlack) << "the marker circle of radius 260";
     EXPECT_EQ(PixelAt(view, 10130, -10000), kWhite);
 
     Drag({CPoint(5000, -5000), CPoint(6000, -6000), CPoint(5000, -2500)});
-    Drag({CPoint(7500, -7500), CPoint(7500, -7500)});  // a click appends too, from the centre
+    Click(7500, -7500);  // a click appends too, from the centre
     ASSERT_EQ(doc.GetCount(), 2);
     EXPECT_EQ(PointsOf(doc.GetFigure(0)), CRect(10000, -10000, 5000, -2500));
     EXPECT_EQ(PointsOf(doc.GetFigure(1)), CRect(10000, -10000, 7500, -7500));
     EXPECT_EQ(view.m_nCentricState, 3);
 
-    view.OnCommand(ID_REFRESH_CENTRIC);
+    CCmdUI cmdUI;
+    ASSERT_TRUE(view.OnUpdateCommand(ID_REFRESH_CENTRIC, &cmdUI));
+    EXPECT_TRUE(cmdUI.m_bEnabled);
+    ASSERT_TRUE(view.OnCommand(ID_REFRESH_CENTRIC));
     Drag({CPoint(2500, -2500), CPoint(3000, -3000)});
     EXPECT_EQ(doc.GetCount(), 2) << "after the refresh a release picks a new centre";
-    Drag({CPoint(5000, -5000), CPoint(5000, -5000)});
+    Click(5000, -5000);
     EXPECT_EQ(PointsOf(doc.GetFigure(2)), CRect(3000, -3000, 5000, -5000));
 }
 
@@ -102,8 +112,8 @@ TEST_F(ToolTest, endConnectedLinesChainUntilRefreshed)
     view.GetSettings().m_nTool = int(ID_TOOL_END_LINES);
     Drag({CPoint(2500, -2500), CPoint(5000, -2500)});
     Drag({CPoint(9000, -9000), CPoint(5000, -5000)});  // starts where the last line ended
-    Drag({CPoint(7500, -7500), CPoint(7500, -7500)});  // a click appends too
-    view.OnCommand(ID_REFRESH_END_LINE);
+    Click(7500, -7500);  // a click appends too
+    ASSERT_TRUE(view.OnCommand(ID_REFRESH_END_LINE));
     Drag({CPoint(1000, -1000), CPoint(2000, -2000)});
     ASSERT_EQ(doc.GetCount(), 4);
     EXPECT_EQ(PointsOf(doc.GetFigure(0)), CRect(2500, -2500, 5000, -2500));
@@ -147,7 +157,7 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(ToolTest, clickWithoutMoveAppendsNoParallelPair)
 {
     view.GetSettings().m_nTool = int(ID_TOOL_PARALLEL_LINES);
-    Drag({CPoint(5000, -5000), CPoint(5000, -5000)});
+    Click(5000, -5000);
     EXPECT_EQ(doc.GetCount(), 0);
 }
 

@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QTest>
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -44,13 +45,20 @@ struct ToolTest : ::testing::Test {
         QApplication::sendEvent(Client(), &event);
     }
     void Release(int x, int y) { QTest::mouseRelease(Client(), Qt::LeftButton, {}, ClientPoint(view, x, y)); }
-    // Press at the first point, move through the others, release at the last.
-    void Drag(const std::vector<CPoint>& vecPoints)
+    void Click(int x, int y)
+    {
+        Press(x, y);
+        Release(x, y);
+    }
+    // Press at the first point, move through the others and release at the
+    // last one, or where ptRelease says, without moving there first.
+    void Drag(const std::vector<CPoint>& vecPoints, std::optional<CPoint> ptRelease = std::nullopt)
     {
         Press(vecPoints.front().x, vecPoints.front().y);
         for (std::size_t i = 1; i < vecPoints.size(); ++i)
             MoveTo(vecPoints[i].x, vecPoints[i].y);
-        Release(vecPoints.back().x, vecPoints.back().y);
+        const CPoint ptR = ptRelease.value_or(vecPoints.back());
+        Release(ptR.x, ptR.y);
     }
 
     // Empty when the surface is imageBefore with the figures from nFirst on

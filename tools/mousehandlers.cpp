@@ -9,6 +9,7 @@
 #include "tools/tooltable.h"
 #include "view/clientdc.h"
 
+#include <QCursor>
 #include <QMouseEvent>
 
 #include <algorithm>
@@ -30,8 +31,9 @@ void CMyDrevikView::PreparePreviewDC(CDC* pDC)
     pDC->SelectStockObject(NULL_BRUSH);
 }
 
-// While the button is down the pointer may not leave the view; a point
-// beyond the viewport counts as the nearest point on its edge.
+// While the button is down the pointer may not leave the view: a point
+// beyond the viewport counts as the nearest point on its edge, and the
+// pointer is put back there.
 QPointF CMyDrevikView::ConfineToClient(const QPointF& point) const
 {
     const QRect rectClient = viewport()->rect();
@@ -57,6 +59,8 @@ void CMyDrevikView::OnMouseMove(UINT nFlags, const QPointF& pointRaw)
 {
     viewport()->setCursor(m_hCursor);
     const QPointF point = m_bDragging ? ConfineToClient(pointRaw) : pointRaw;
+    if (point != pointRaw)
+        QCursor::setPos(viewport()->mapToGlobal(point.toPoint()));
     m_bSnap = !GetDocument()->m_bFreeMotion;
     const CPoint ptM = PreparePoint(point);
     CDrawingSettings& settings = GetSettings();
