@@ -45,6 +45,15 @@ inline std::string Extras(const CFigure* p)
         return Format(" f%ld", q->m_nFillStyle, 0, 0, 0);
     if (auto* q = dynamic_cast<const CLine*>(p))
         return Format(" w%ld p%ld", q->m_nWidth, q->m_nPenStyle, 0, 0);
+    if (auto* q = dynamic_cast<const CBezier*>(p))
+        return Format(" %ld,%ld,%ld,%ld", q->m_pt3.x, q->m_pt3.y, q->m_pt4.x, q->m_pt4.y) +
+               Format(" w%ld p%ld", q->m_nWidth, q->m_nPenStyle, 0, 0);
+    if (auto* q = dynamic_cast<const CPolygon*>(p))
+        return Format(" d%ld,%ld w%ld m%ld", q->m_ptDir.x, q->m_ptDir.y, q->m_nWidth, q->m_nMode);
+    if (auto* q = dynamic_cast<const CFloodFill*>(p))
+        return Format(" f%ld #%06lx", q->m_nFillStyle, long(q->m_colorFill), 0, 0);
+    if (auto* q = dynamic_cast<const CText*>(p))
+        return " \"" + q->m_strText.toStdString() + "\"";
     return std::string();
 }
 
