@@ -3,6 +3,7 @@
 #include "shapetooltesting.h"
 
 #include "resources/resource.h"
+#include "view/clientdc.h"
 #include "widget_driver.h"
 
 #include <QDialogButtonBox>
@@ -155,6 +156,53 @@ TEST_F(ShapeToolTest, floodFillPaintsInsideTheRectangle)
     EXPECT_EQ(PixelAt(view, 10000, -6125), kWhite);
     EXPECT_EQ(SurfaceMismatch(), "");
 }
+
+struct FloodRepaintCase {
+    const char* szName;
+    bool bGridShow;
+    bool bThisViewRepainted;
+};
+
+struct FloodRepaintTest : ShapeToolTest, ::testing::WithParamInterface<FloodRepaintCase> {};
+
+// A fill replayed over grid dots depends on what lies below, so with the
+// grid shown every view, this one too, is painted afresh; without it the
+// other views get the fill as a hint and this one keeps its pixels.
+TEST_P(FloodRepaintTest, gridShownRepaintsEveryView)
+{
+    const FloodRepaintCase& fc = GetParam();
+    CMyDrevikView viewOther(&doc);
+    viewOther.resize(700, 500);
+    viewOther.show();
+    QApplication::processEvents();
+    view.m_bGridShow = fc.bGridShow;
+    view.RedrawSurface();
+    {
+        // A mark only a full repaint takes away, like a guide left on screen.
+        CClientDC dc(&view);
+        view.OnPrepareDC(&dc);
+        dc.SetROP2(R2_NOT);
+        dc.MoveTo(CPoint(1000, -9000));
+        dc.LineTo(CPoint(3000, -9000));
+    }
+    view.GetSettings().m_nTool = int(ID_TOOL_FLOOD_FILL);
+    view.GetSettings().m_nFillStyle = 3;
+
+    Click({{6000, -6000}, {6000, -6000}});
+
+    ASSERT_EQ(doc.GetCount(), 1);
+    EXPECT_EQ(SurfaceMismatch() == "", fc.bThisViewRepainted);
+    if (!fc.bThisViewRepainted)
+        return;  // the other view repaints only the fill's own box then
+    const QImage imageOther = viewOther.GetSurface().copy();
+    viewOther.RedrawSurface();
+    EXPECT_EQ(DifferenceBounds(imageOther, viewOther.GetSurface()), QRect()) << "the other view shows the fill";
+}
+
+INSTANTIATE_TEST_SUITE_P(Tools, FloodRepaintTest,
+                         ::testing::Values(FloodRepaintCase{"gridShown", true, true},
+                                           FloodRepaintCase{"gridHidden", false, false}),
+                         [](const auto& info) { return std::string(info.param.szName); });
 
 struct RubberCase {
     const char* szName;
