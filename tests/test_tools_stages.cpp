@@ -41,8 +41,9 @@ TEST_P(StageToolTest, clicksBuildTheFigureAndLeaveNoGuides)
         if (i + 1 == sc.vecClicks.size())
             break;
         EXPECT_EQ(doc.GetCount(), 0) << "click " << i;
-        if (view.m_nArcStage + view.m_nBezierStage + view.m_nPolygonStage > 0)
+        if (view.m_nArcStage + view.m_nBezierStage + view.m_nPolygonStage > 0) {
             EXPECT_NE(CommitMismatch(imageBefore), "") << "the guides show after click " << i;
+        }
     }
 
     EXPECT_EQ(DescribeAll(doc), sc.vecFigures);

@@ -49,8 +49,9 @@ TEST_P(TextToolTest, dialogGivesTheTextOfTheFigure)
 
     EXPECT_EQ(DescribeAll(doc), tc.vecFigures);
     EXPECT_EQ(SurfaceMismatch(), "");
-    if (doc.GetCount() == 1)
+    if (doc.GetCount() == 1) {
         EXPECT_EQ(dynamic_cast<CText*>(doc.GetFigure(0))->m_logFont.lfHeight, -13);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
