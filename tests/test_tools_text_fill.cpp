@@ -251,6 +251,7 @@ TEST_F(ShapeToolTest, rubberClickLeavesAZeroLengthWhiteLine)
     view.GetSettings().m_bRubber = true;
     view.GetSettings().m_nTool = int(ID_TOOL_RECTANGLE);
     MoveTo(5000, -5000);  // the view learns of the toggle as the pointer comes in
+    EXPECT_EQ(view.m_nCursorId, IDC_CURSOR_RUBBER);
     Click({{5000, -5000}, {5000, -5000}});
     EXPECT_EQ(DescribeAll(doc), std::vector<std::string>({"CLine 5000,-5000,5000,-5000 #ffffff w12 p0"}));
 }
