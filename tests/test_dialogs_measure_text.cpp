@@ -1,7 +1,7 @@
 // The measured-line label and the text dialogs: the edit mirror and its
 // character limits, upper case labels, and what OK and Cancel keep.
 #include "tools/measuredlg.h"
-#include "app/dialogs/textdlg.h"
+#include "tools/textdlg.h"
 #include "resources/resource.h"
 #include "tests/widget_driver.h"
 

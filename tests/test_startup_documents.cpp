@@ -109,6 +109,9 @@ TEST_F(DocumentsFixture, everyWindowReadsTheApplicationsOneSettingsRecord)
     theApp.m_options.m_nParallelDistance = 9;
     EXPECT_EQ(pViewFirst->GetSettings().m_options.m_nParallelDistance, 9);
     EXPECT_EQ(&pViewSecond->GetSettings(), &theApp.GetSettings());
+    // The text tool of every window asks the application's one dialog.
+    EXPECT_EQ(pViewFirst->m_pTextDlg, &theApp.m_dlgText);
+    EXPECT_EQ(pViewSecond->m_pTextDlg, &theApp.m_dlgText);
     theApp.ResetSettings();
 }
 

@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "tools/linefigures.h"
+#include "tools/shapefigures.h"
 #include "view/mydrevikview.h"
 
 #include <algorithm>
@@ -20,6 +21,27 @@ const ToolRule kToolRules[] = {
     {ID_TOOL_MEASURE, &V::PreviewMeasure, &V::ReleaseMeasure, MakeMeasure},
     {ID_TOOL_THREAD, &V::PreviewBox, &V::ReleaseBoxBoth, MakeTrigon, true},
     {ID_TOOL_FREE_DRAW, &V::PreviewFreeDraw, nullptr, nullptr},
+    // Shape tools.
+    {ID_TOOL_RECTANGLE, &V::PreviewBox, &V::ReleaseRectangle, MakeRectangle},
+    {ID_TOOL_RECT_FILL, &V::PreviewBox, &V::ReleaseRectangle, MakeRectFill},
+    {ID_TOOL_RECT_ROUND, &V::PreviewRoundRect, &V::ReleaseRoundRect, MakeRectRound},
+    {ID_TOOL_RECT_ROUND_FILL, &V::PreviewRoundRect, &V::ReleaseRoundRect, MakeRectRoundFill},
+    {ID_TOOL_ELLIPSE, &V::PreviewEllipse, &V::ReleaseEllipse, MakeEllipse},
+    {ID_TOOL_ELLIPSE_FILL, &V::PreviewEllipse, &V::ReleaseEllipse, MakeEllipseFill},
+    {ID_TOOL_RADIAL_CIRCLE, &V::PreviewRadialCircle, &V::ReleaseRadialCircle, MakeEllipse},
+    {ID_TOOL_RADIAL_CIRCLE_FILL, &V::PreviewRadialCircle, &V::ReleaseRadialCircle, MakeEllipseFill},
+    {ID_TOOL_ARC, &V::PreviewArc, &V::ReleaseArc, MakeArc},
+    {ID_TOOL_CHORD, &V::PreviewArc, &V::ReleaseArc, MakeChord},
+    {ID_TOOL_PIE, &V::PreviewArc, &V::ReleaseArc, MakePie},
+    {ID_TOOL_CHORD_FILL, &V::PreviewArc, &V::ReleaseArc, MakeChordFill},
+    {ID_TOOL_PIE_FILL, &V::PreviewArc, &V::ReleaseArc, MakePieFill},
+    {ID_TOOL_BEZIER, &V::PreviewBezier, &V::ReleaseBezier, MakeBezier},
+    {ID_TOOL_POLYGON, &V::PreviewPolygon, &V::ReleasePolygon, MakePolygon},
+    // Text, flood fill and the rubber (which stands in for any tool while
+    // its toggle is on).
+    {ID_TOOL_TEXT, &V::PreviewBox, &V::ReleaseText, MakeText, true},
+    {ID_TOOL_FLOOD_FILL, nullptr, &V::ReleaseFloodFill, MakeFloodFill},
+    {ID_RUBBER, &V::PreviewSegment, &V::ReleaseRubber, MakeRubberLine},
 };
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include "knuckle/knucklejointdlg.h"
 #include "tools/interactionstate.h"
 #include "tools/linetoolstate.h"
+#include "tools/shapetoolstate.h"
 #include "view/drawingsettings.h"
 #include "view/render.h"
 
@@ -32,7 +33,8 @@ class QPrinter;
 class CMyDrevikView : public QAbstractScrollArea,
                       public CView,
                       public CInteractionState,
-                      public CLineToolState {
+                      public CLineToolState,
+                      public CShapeToolState {
     Q_OBJECT
 public:
     // pSettings is the application's record, shared by every view of the
@@ -155,6 +157,31 @@ public:
     void PreviewBox(CDC* pDC, CPoint ptM);
     void DrawPreviewBox(CDC* pDC, CPoint ptA);
     void ReleaseBoxBoth(CDC* pDC, const CToolRelease& release);
+    // Shape tools (tools/boxtools.cpp, arctool.cpp, beziertool.cpp,
+    // polygontool.cpp): one drag, or a stage per click.
+    void ReleaseRectangle(CDC* pDC, const CToolRelease& release);
+    void PreviewRoundRect(CDC* pDC, CPoint ptM);
+    void ReleaseRoundRect(CDC* pDC, const CToolRelease& release);
+    void PreviewEllipse(CDC* pDC, CPoint ptM);
+    void ReleaseEllipse(CDC* pDC, const CToolRelease& release);
+    void PreviewRadialCircle(CDC* pDC, CPoint ptM);
+    void ReleaseRadialCircle(CDC* pDC, const CToolRelease& release);
+    // The figure of the box ptA-ptB, and with concentric mode its companion
+    // grown by the concentric offset; bNormalise puts the box's corners in
+    // (left, top), (right, bottom) order first.
+    void CommitWithCompanion(CDC* pDC, const CToolRelease& release, CPoint ptA, CPoint ptB,
+                             bool bNormalise);
+    void PreviewArc(CDC* pDC, CPoint ptM);
+    void ReleaseArc(CDC* pDC, const CToolRelease& release);
+    void PreviewBezier(CDC* pDC, CPoint ptM);
+    void ReleaseBezier(CDC* pDC, const CToolRelease& release);
+    void PreviewPolygon(CDC* pDC, CPoint ptM);
+    void ReleasePolygon(CDC* pDC, const CToolRelease& release);
+    // Text, flood fill and the rubber (tools/texttool.cpp, filltool.cpp,
+    // rubbertool.cpp).
+    void ReleaseText(CDC* pDC, const CToolRelease& release);
+    void ReleaseFloodFill(CDC* pDC, const CToolRelease& release);
+    void ReleaseRubber(CDC* pDC, const CToolRelease& release);
 
     // Coordinates and grid.
     CSize m_sizeCanvas = kCanvasSize;

@@ -5,7 +5,7 @@
 #pragma once
 
 #include "app/dialogs/optionsdlg.h"
-#include "app/dialogs/textdlg.h"
+#include "tools/textdlg.h"
 #include "view/drawingsettings.h"
 #include "platform/cmdtarget.h"
 #include "platform/types.h"

@@ -90,6 +90,7 @@ CChildFrame* CMultiDocTemplate::CreateNewFrame(CMyDrevikDoc* pDoc)
     if (!m_pMainFrame)
         return nullptr;
     auto* pView = new CMyDrevikView(pDoc, &theApp.GetSettings());
+    pView->m_pTextDlg = &theApp.m_dlgText;
     connect(pView, &QObject::destroyed, this, [this, pDoc] { OnViewDestroyed(pDoc); });
     CChildFrame* pChild = m_pMainFrame->AddChildFrame(pView);
     pChild->installEventFilter(this);

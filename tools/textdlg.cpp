@@ -1,4 +1,4 @@
-#include "app/dialogs/textdlg.h"
+#include "tools/textdlg.h"
 
 #include "resources/resource.h"
 
