@@ -4,6 +4,7 @@
 
 #include "document/mydrevikdoc.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -43,6 +44,8 @@ CMyDrevikView::CMyDrevikView(CMyDrevikDoc* pDoc, QWidget* pParent)
     m_penRubber.CreatePen(PS_DOT, 1, RGB(0, 0, 0));
     PreCreateWindow();
     connect(&m_timerReplay, &QTimer::timeout, this, &CMyDrevikView::OnReplayTick);
+    m_timerPaint.setInterval(0);
+    connect(&m_timerPaint, &QTimer::timeout, this, &CMyDrevikView::OnPaintSlice);
     m_pDocument = pDoc;
     pDoc->AddView(this);
     OnInitialUpdate();
@@ -51,6 +54,8 @@ CMyDrevikView::CMyDrevikView(CMyDrevikDoc* pDoc, QWidget* pParent)
 CMyDrevikView::~CMyDrevikView()
 {
     m_timerReplay.stop();
+    m_timerPaint.stop();
+    qApp->removeEventFilter(this);
     if (m_pDocument)
         m_pDocument->RemoveView(this);
     m_pDocument = nullptr;

@@ -22,6 +22,11 @@ void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
     // replayed, so the replay reaches it in its turn.
     if (m_bAnimate)
         return;
+    // A paint in slices would cover the new figure with older ones.
+    if (IsPainting()) {
+        RedrawSurface();
+        return;
+    }
     RepaintSurfaceRect(LogicalToSurfaceRect(pFigure->GetBoundRect()));
 }
 
