@@ -138,6 +138,18 @@ TEST(PaintSlicesFrame, progressBarShowsAndTheStatusBarSaysStopped)
     EXPECT_GT(pBar->value(), 0);
     EXPECT_EQ(pBar->text(), QStringLiteral("%1 of %2 figures").arg(pBar->value()).arg(pBar->maximum()));
 
+    // A redraw that is quick this time ends the progress shown before.
+    const int nLast = doc.m_nStep;
+    doc.m_nStep = 0;
+    pView->RedrawSurface();
+    EXPECT_FALSE(pView->IsPainting());
+    EXPECT_FALSE(pBar->isVisible());
+    doc.m_nStep = nLast;
+    reports.m_progress.clear();
+    pView->RedrawSurface();
+    ASSERT_TRUE(RunEventsUntil([&] { return !reports.m_progress.empty(); }, 20000));
+    EXPECT_TRUE(pBar->isVisible());
+
     PressEscape(pView);
     EXPECT_FALSE(pView->IsPainting());
     EXPECT_FALSE(pBar->isVisible());

@@ -4,7 +4,6 @@
 
 #include "document/mydrevikdoc.h"
 
-#include <QApplication>
 #include <QEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -54,8 +53,8 @@ CMyDrevikView::CMyDrevikView(CMyDrevikDoc* pDoc, QWidget* pParent)
 CMyDrevikView::~CMyDrevikView()
 {
     m_timerReplay.stop();
-    m_timerPaint.stop();
-    qApp->removeEventFilter(this);
+    if (IsPainting())
+        EndSlices(false);
     if (m_pDocument)
         m_pDocument->RemoveView(this);
     m_pDocument = nullptr;

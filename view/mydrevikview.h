@@ -173,7 +173,7 @@ private:
     void DrawCanvasBorder(CDC* pDC);
     void PaintDocument(QImage* pImage);
     void PaintSlice(int nBudgetMs);
-    void EndSlices();
+    void EndSlices(bool bStopped);
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void BeginReplay();
     void FinishReplay();

@@ -18,8 +18,8 @@ void CMyDrevikView::RedrawSurface()
     if (m_imageSurface.isNull())
         return;
     // A redraw always starts over, also after a stopped paint.
-    m_timerPaint.stop();
-    m_bPaintReported = false;
+    if (IsPainting())
+        EndSlices(false);
     m_imageSurface.fill(Qt::white);
     m_bCentre = GetDocument()->m_bCentre;
     m_nPaintNext = 0;
@@ -57,10 +57,7 @@ void CMyDrevikView::PaintSlice(int nBudgetMs)
     }
     viewport()->update();
     if (m_nPaintNext >= nTotal) {
-        const bool bReported = m_bPaintReported;
-        EndSlices();
-        if (bReported)
-            emit PaintEnded(false, nTotal, nTotal);
+        EndSlices(false);
         return;
     }
     if (m_elapsedPaint.elapsed() >= kPaintFirstSliceMs) {
@@ -73,20 +70,21 @@ void CMyDrevikView::StopPainting()
 {
     if (!IsPainting())
         return;
-    const int nDone = m_nPaintNext;
-    const bool bReported = m_bPaintReported;
-    EndSlices();
+    EndSlices(true);
     viewport()->update();
-    if (bReported)
-        emit PaintEnded(true, nDone, GetDocument()->GetVisibleCount());
 }
 
-void CMyDrevikView::EndSlices()
+// Whoever was told of the progress hears of the end.
+void CMyDrevikView::EndSlices(bool bStopped)
 {
+    const int nDone = m_nPaintNext;
+    const bool bReported = m_bPaintReported;
     m_timerPaint.stop();
     qApp->removeEventFilter(this);
     m_nPaintNext = -1;
     m_bPaintReported = false;
+    if (bReported)
+        emit PaintEnded(bStopped, nDone, GetDocument() ? GetDocument()->GetVisibleCount() : nDone);
 }
 
 // While a paint goes on in slices, Escape stops it wherever the focus is.
