@@ -41,13 +41,14 @@ void CMainFrame::CreateStatusBar()
         m_panes[nPaneID] = CreatePane(nPaneID, m_wndStatusBar);
         m_wndStatusBar->addPermanentWidget(m_panes[nPaneID]);
     }
-    // Shown only while a long paint goes on.
+    // Shown only while a long paint goes on; permanent, so that prompts
+    // do not cover it.
     m_pPaintProgress = new QProgressBar(m_wndStatusBar);
     m_pPaintProgress->setObjectName(QStringLiteral("paintProgress"));
     m_pPaintProgress->setFormat(QStringLiteral("%v of %m figures"));
     m_pPaintProgress->setMaximumWidth(220);
     m_pPaintProgress->hide();
-    m_wndStatusBar->addWidget(m_pPaintProgress);
+    m_wndStatusBar->insertPermanentWidget(0, m_pPaintProgress);
 }
 
 void CMainFrame::WatchPaint(CMyDrevikView* pView)
