@@ -14,14 +14,14 @@ QString ErrnoText(int nErrno)
     return QString::fromLocal8Bit(std::strerror(nErrno));
 }
 
-// The system's words for the failed call when it left any (the device's
-// own text of a failed flush may be just "Unknown error"), else the
-// device's, else the fallback.
+// The device's words when it has any (after a failed flush it may have
+// only "Unknown error"), else the system's for the failed call, else the
+// fallback.
 QString ReasonOf(const QSaveFile& file, int nErrno, const QString& strFallback)
 {
-    if (nErrno != 0)
-        return ErrnoText(nErrno);
-    return file.error() == QFileDevice::NoError ? strFallback : file.errorString();
+    if (file.error() != QFileDevice::NoError && file.errorString() != QLatin1String("Unknown error"))
+        return file.errorString();
+    return nErrno != 0 ? ErrnoText(nErrno) : strFallback;
 }
 
 }  // namespace
