@@ -103,6 +103,16 @@ TEST_F(ViewTest, aCostlyPaintGoesOnInSlicesAndEscapeStopsIt)
     ASSERT_TRUE(RunEventsUntil([&] { return reports.m_progress.size() > nReports; }, 20000));
     EXPECT_LT(reports.m_progress[nReports][0], reports.m_ended[0][1]);
     view.StopPainting();
+
+    // A figure from another view repaints in slices too: the partial
+    // repaint would paint the whole drawing at once.
+    CMyDrevikView other2(&doc);
+    other2.StopPainting();
+    doc.m_figures.push_back(Line(0, -500, 5000, -500, kRed));
+    doc.m_nStep = doc.GetCount() - 1;
+    doc.UpdateAllViews(&other2, 0, doc.m_figures.back().get());
+    EXPECT_TRUE(view.IsPainting());
+    view.StopPainting();
 }
 
 TEST_F(ViewTest, anOrdinaryDrawingIsWholeWhenTheRedrawReturns)

@@ -189,6 +189,8 @@ private:
     QTimer m_timerPaint;
     QElapsedTimer m_elapsedPaint;
     bool m_bPaintReported = false;
+    // The last full paint needed more than one slice.
+    bool m_bPaintCostly = false;
     QImage m_imagePrintCanvas;
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;

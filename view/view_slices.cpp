@@ -25,6 +25,7 @@ void CMyDrevikView::RedrawSurface()
     m_nPaintNext = 0;
     m_elapsedPaint.start();
     PaintSlice(kPaintFirstSliceMs);
+    m_bPaintCostly = IsPainting();
     if (IsPainting()) {
         qApp->installEventFilter(this);
         m_timerPaint.start();
