@@ -5,13 +5,17 @@
 #include "knuckle/knucklefigures.h"
 #include "platform/archive.h"
 #include "platform/dc.h"
+#include "platform/savefile.h"
 #include "view/render.h"
 
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
-#include <QSaveFile>
 
+#include <cerrno>
+#include <functional>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -43,25 +47,48 @@ bool ReadInput(const QString& strPath, QByteArray& bytes)
     return false;
 }
 
-// The whole file or nothing: QSaveFile writes beside the target and renames
-// only after every byte is out.
-template <typename WriteFn>
-int WriteOutput(const QString& strPath, WriteFn write)
+// The whole file or nothing, and never in place of a device or a pipe.
+int WriteOutput(const QString& strPath, const std::function<bool(QIODevice&)>& fnWrite)
 {
-    QSaveFile file(strPath);
-    if (file.open(QIODevice::WriteOnly) && write(file) && file.commit())
+    QString strReason;
+    if (SaveWholeFile(strPath, fnWrite, &strReason))
         return kCliSuccess;
-    const QString strReason = file.errorString();
-    file.cancelWriting();
     PrintError(QStringLiteral("Cannot write %1: %2").arg(strPath, strReason));
     return kCliBadOutput;
+}
+
+// Every piece of the JSON is checked as it goes: a full disk or a closed
+// pipe behind standard output is a failure, not a short success.
+bool WriteStdout(const QByteArray& bytes)
+{
+    errno = 0;
+    if (std::fwrite(bytes.constData(), 1, std::size_t(bytes.size()), stdout) == std::size_t(bytes.size()))
+        return true;
+    const int nErrno = errno != 0 ? errno : EIO;
+    PrintError(QStringLiteral("Cannot write standard output: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(nErrno))));
+    return false;
+}
+
+bool FlushStdout()
+{
+    errno = 0;
+    if (std::fflush(stdout) == 0)
+        return true;
+    PrintError(QStringLiteral("Cannot write standard output: %1")
+                   .arg(QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO))));
+    return false;
 }
 
 }  // namespace
 
 void PrintError(const QString& strMessage)
 {
-    std::fprintf(stderr, "%s\n", strMessage.toLocal8Bit().constData());
+    // The message may quote a name with a NUL in it: print every byte.
+    QByteArray line = strMessage.toLocal8Bit();
+    line.replace('\0', "\\0");
+    line.append('\n');
+    std::fwrite(line.constData(), 1, std::size_t(line.size()), stderr);
 }
 
 int DumpCommand(const QString& strDrawing)
@@ -69,9 +96,9 @@ int DumpCommand(const QString& strDrawing)
     CMyDrevikDoc doc;
     if (!OpenDrawing(doc, strDrawing))
         return kCliBadInput;
-    const QByteArray json = FiguresToJson(doc.m_figures);
-    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-    return std::fflush(stdout) == 0 ? kCliSuccess : kCliBadOutput;
+    if (!WriteFiguresJson(doc.m_figures, WriteStdout) || !FlushStdout())
+        return kCliBadOutput;
+    return kCliSuccess;
 }
 
 int PackCommand(const QString& strJson, const QString& strDrawing)
@@ -87,14 +114,18 @@ int PackCommand(const QString& strJson, const QString& strDrawing)
     }
     CArchive ar;
     SerializeFigures(ar, figures);
-    return WriteOutput(strDrawing, [&ar](QSaveFile& file) {
+    return WriteOutput(strDrawing, [&ar](QIODevice& file) {
         return !ar.IsBad() && file.write(ar.GetBuffer()) == ar.GetBuffer().size();
     });
 }
 
 int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid,
-                  std::optional<int> nStep)
+                  std::optional<int> nStep, std::optional<double> dTimeoutSeconds)
 {
+    // Started before the load: the time limit is the caller's whole wait.
+    const QDeadlineTimer deadline = dTimeoutSeconds
+                                        ? QDeadlineTimer(qint64(*dTimeoutSeconds * 1000.0))
+                                        : QDeadlineTimer(QDeadlineTimer::Forever);
     CMyDrevikDoc doc;
     if (!OpenDrawing(doc, strDrawing))
         return kCliBadInput;
@@ -108,11 +139,23 @@ int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid
     image.fill(Qt::white);
     {
         CDC dc(&image, kScreenUnitsPerPixel);
-        PaintFigures(&dc, &doc, false);
+        // A few bytes of back references can repeat a costly figure for
+        // hours; the time limit is asked before each figure.
+        const int nPainted =
+            PaintFiguresFrom(&dc, &doc, false, 0, [&deadline] { return !deadline.hasExpired(); });
+        if (nPainted < doc.GetVisibleCount()) {
+            PrintError(QStringLiteral("Painting %1 took longer than %2 seconds (%3 of %4 figures painted); "
+                                      "no image written.")
+                           .arg(strDrawing)
+                           .arg(*dTimeoutSeconds)
+                           .arg(nPainted)
+                           .arg(doc.GetVisibleCount()));
+            return kCliBadInput;
+        }
         if (bGrid)
             PaintGrid(&dc, kDefaultGridSpacing, kDefaultGridSpacing, kCanvasSize, RGB(0, 0, 0));
     }
-    return WriteOutput(strImage, [&image](QSaveFile& file) { return image.save(&file, "PNG"); });
+    return WriteOutput(strImage, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
 }
 
 int KnuckleCommand(const KnuckleArguments& args, const QString& strDrawing, const QString& strInto)
@@ -129,8 +172,7 @@ int KnuckleCommand(const KnuckleArguments& args, const QString& strDrawing, cons
 
     const KnuckleDimensions dims = DesignKnuckleJoint(input);
     const QByteArray json = KnuckleDimensionsToJson(dims);
-    std::fwrite(json.constData(), 1, std::size_t(json.size()), stdout);
-    if (std::fflush(stdout) != 0)
+    if (!WriteStdout(json) || !FlushStdout())
         return kCliBadOutput;
     if (strDrawing.isEmpty())
         return kCliSuccess;
@@ -140,7 +182,7 @@ int KnuckleCommand(const KnuckleArguments& args, const QString& strDrawing, cons
         doc.m_figures.push_back(std::move(pFigure));
     CArchive ar;
     SerializeFigures(ar, doc.m_figures);
-    return WriteOutput(strDrawing, [&ar](QSaveFile& file) {
+    return WriteOutput(strDrawing, [&ar](QIODevice& file) {
         return !ar.IsBad() && file.write(ar.GetBuffer()) == ar.GetBuffer().size();
     });
 }

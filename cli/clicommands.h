@@ -22,9 +22,10 @@ int DumpCommand(const QString& strDrawing);
 // Writes the drawing that the JSON file (or "-", standard input) describes.
 int PackCommand(const QString& strJson, const QString& strDrawing);
 // Paints the drawing on the whole canvas into a PNG file: every figure, or
-// figures 0 to nStep; grid dots on top when bGrid is set.
+// figures 0 to nStep; grid dots on top when bGrid is set. Past
+// dTimeoutSeconds it gives up with kCliBadInput and writes nothing.
 int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid,
-                  std::optional<int> nStep);
+                  std::optional<int> nStep, std::optional<double> dTimeoutSeconds = std::nullopt);
 
 // Designs a knuckle joint and prints its sizes as JSON; with strDrawing
 // also writes its drawing, after the figures of strInto when one is named.

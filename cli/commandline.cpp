@@ -14,13 +14,13 @@ const char* const kUsage =
     "  dump FILE.kvd                 print the drawing as JSON\n"
     "  pack IN.json OUT.kvd          write the drawing that the JSON describes (IN.json may be -)\n"
     "  render FILE.kvd OUT.png       paint the drawing on the whole canvas\n"
-    "         [--grid] [--step N]\n"
+    "         [--grid] [--step N] [--timeout SECONDS]\n"
     "  knuckle --load F --tensile FT --shear FS --crushing FC\n"
     "          [-o OUT.kvd [--into IN.kvd]]\n"
     "                                design a knuckle joint (values 10 to 200, load in kN),\n"
     "                                print its sizes as JSON, write its drawing to OUT.kvd\n"
-    "Exit status: 0 success, 1 wrong usage, 2 input missing, unreadable or invalid,\n"
-    "3 output cannot be written.";
+    "Exit status: 0 success, 1 wrong usage, 2 input missing, unreadable, invalid\n"
+    "or too slow to paint, 3 output cannot be written.";
 
 int UsageError(const QString& strMessage)
 {
@@ -33,6 +33,9 @@ struct RenderOptions {
     QCommandLineOption step{QStringLiteral("step"),
                             QStringLiteral("Paint figures 0 to N only (-1: none)."),
                             QStringLiteral("N")};
+    QCommandLineOption timeout{QStringLiteral("timeout"),
+                               QStringLiteral("Give up (exit 2, no image) when painting takes longer."),
+                               QStringLiteral("SECONDS")};
 };
 
 // The figure count of a step: -1 (no figure) or more.
@@ -41,6 +44,14 @@ bool ParseStep(const QString& strValue, int& nStep)
     bool bOk = false;
     nStep = strValue.toInt(&bOk);
     return bOk && nStep >= -1;
+}
+
+// A time limit of more than nothing and at most a year, in seconds.
+bool ParseTimeout(const QString& strValue, double& dSeconds)
+{
+    bool bOk = false;
+    dSeconds = strValue.toDouble(&bOk);
+    return bOk && dSeconds > 0.0 && dSeconds <= 365.0 * 24 * 3600;
 }
 
 struct KnuckleOptions {
@@ -94,8 +105,8 @@ int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
     const QString strCommand = args.first();
     const qsizetype nFiles = args.size() - 1;
     const bool bRender = strCommand == QStringLiteral("render");
-    if (!bRender && (parser.isSet(options.grid) || parser.isSet(options.step)))
-        return UsageError(QStringLiteral("--grid and --step belong to render only."));
+    if (!bRender && (parser.isSet(options.grid) || parser.isSet(options.step) || parser.isSet(options.timeout)))
+        return UsageError(QStringLiteral("--grid, --step and --timeout belong to render only."));
     if (strCommand == QStringLiteral("knuckle"))
         return RunKnuckle(parser, knuckle);
     if (knuckle.AnySet(parser))
@@ -120,7 +131,14 @@ int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
                 return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
             nStep = n;
         }
-        return RenderCommand(args[1], args[2], parser.isSet(options.grid), nStep);
+        std::optional<double> dTimeout;
+        if (parser.isSet(options.timeout)) {
+            double d = 0.0;
+            if (!ParseTimeout(parser.value(options.timeout), d))
+                return UsageError(QStringLiteral("--timeout needs a number of seconds above 0."));
+            dTimeout = d;
+        }
+        return RenderCommand(args[1], args[2], parser.isSet(options.grid), nStep, dTimeout);
     }
     return UsageError(QStringLiteral("Unknown command \"%1\".").arg(strCommand));
 }
@@ -138,6 +156,7 @@ int RunCli(const QStringList& arguments)
     RenderOptions options;
     parser.addOption(options.grid);
     parser.addOption(options.step);
+    parser.addOption(options.timeout);
     const KnuckleOptions knuckle;
     knuckle.AddTo(parser);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("dump, pack, render or knuckle"));

@@ -1,5 +1,6 @@
 #include "cli/drawingjson.h"
 
+#include "cli/jsonstrict.h"
 #include "cli/recordcodec.h"
 #include "platform/archive.h"
 
@@ -44,16 +45,17 @@ std::unique_ptr<CFigure> FigureFromJson(const QJsonValue& value, qsizetype nInde
         return nullptr;
     }
     const QString strClass = valueClass.toString();
+    const QString strClassShown = EscapeForMessage(strClass);
     const QByteArray name = strClass.toLatin1();
     const RecordLayout* pLayout = FindRecordLayout(strClass);
     const CRuntimeClass* pClass = FindFigureClass(name.constData(), int(name.size()));
     if (!pLayout || !pClass) {
-        *pstrError = strFigure + QStringLiteral(": unknown class \"%1\"").arg(strClass);
+        *pstrError = strFigure + QStringLiteral(": unknown class \"%1\"").arg(strClassShown);
         return nullptr;
     }
     CArchive arStore;
     if (!WriteRecordFields(arStore, *pLayout, object, pstrError)) {
-        pstrError->prepend(QStringLiteral("%1 (%2): ").arg(strFigure, strClass));
+        pstrError->prepend(QStringLiteral("%1 (%2): ").arg(strFigure, strClassShown));
         return nullptr;
     }
     // The record goes in through the class's own reader, as from a file.
@@ -63,7 +65,7 @@ std::unique_ptr<CFigure> FigureFromJson(const QJsonValue& value, qsizetype nInde
         pFigure->Serialize(arLoad);
     if (!pFigure || arLoad.IsBad() || arLoad.BytesLeft() != 0) {
         *pstrError = QStringLiteral("%1 (%2): the record does not match the class")
-                         .arg(strFigure, strClass);
+                         .arg(strFigure, strClassShown);
         return nullptr;
     }
     return pFigure;
@@ -73,12 +75,32 @@ std::unique_ptr<CFigure> FigureFromJson(const QJsonValue& value, qsizetype nInde
 
 QByteArray FiguresToJson(FigureArray& figures)
 {
-    QJsonArray array;
-    for (const std::unique_ptr<CFigure>& pFigure : figures)
-        array.append(FigureToJson(*pFigure));
-    QJsonObject root;
-    root.insert(QStringLiteral("figures"), array);
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    QByteArray json;
+    WriteFiguresJson(figures, [&json](const QByteArray& piece) {
+        json += piece;
+        return true;
+    });
+    return json;
+}
+
+// Pieces laid out as the indented writer lays out the whole document:
+// four spaces a level, each figure two levels down.
+bool WriteFiguresJson(FigureArray& figures, const std::function<bool(const QByteArray&)>& fnWrite)
+{
+    if (figures.empty())
+        return fnWrite(QByteArrayLiteral("{\n    \"figures\": [\n    ]\n}\n"));
+    if (!fnWrite(QByteArrayLiteral("{\n    \"figures\": [\n")))
+        return false;
+    for (std::size_t i = 0; i < figures.size(); ++i) {
+        QByteArray piece = QJsonDocument(FigureToJson(*figures[i])).toJson(QJsonDocument::Indented);
+        piece.chop(1);
+        piece.replace('\n', "\n        ");
+        piece.prepend("        ");
+        piece.append(i + 1 < figures.size() ? ",\n" : "\n");
+        if (!fnWrite(piece))
+            return false;
+    }
+    return fnWrite(QByteArrayLiteral("    ]\n}\n"));
 }
 
 bool JsonToFigures(const QByteArray& json, FigureArray& figures, QString* pstrError)
@@ -91,6 +113,8 @@ bool JsonToFigures(const QByteArray& json, FigureArray& figures, QString* pstrEr
                          .arg(error.errorString());
         return false;
     }
+    if (!CheckJsonStrict(json, pstrError))
+        return false;
     const QJsonObject root = document.object();
     if (!document.isObject() || root.size() != 1 || !root.value(QStringLiteral("figures")).isArray()) {
         *pstrError = QStringLiteral("The JSON must be an object holding just a \"figures\" array.");

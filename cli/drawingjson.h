@@ -8,8 +8,15 @@
 #include <QByteArray>
 #include <QString>
 
+#include <functional>
+
 // The figures as an indented JSON document (UTF-8).
 QByteArray FiguresToJson(FigureArray& figures);
+// The same document handed to fnWrite piece by piece, never more than one
+// figure's JSON at a time: figures that share one long text through back
+// references would otherwise each hold a copy of it. Stops at the first
+// piece fnWrite refuses and returns false.
+bool WriteFiguresJson(FigureArray& figures, const std::function<bool(const QByteArray&)>& fnWrite);
 
 // Builds the figures that the JSON describes. False with *pstrError saying
 // what is wrong, naming the figure by its index and the field by its name.

@@ -4,6 +4,9 @@
 
 #include <QGuiApplication>
 
+#include <cstdio>
+#include <new>
+
 namespace {
 
 // Scripts read one line on standard error per failure; the platform's
@@ -25,5 +28,13 @@ int main(int argc, char** argv)
     QGuiApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvada-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVADA_VERSION));
-    return RunCli(QCoreApplication::arguments());
+    // A hostile file can ask for more memory than there is; that is a bad
+    // input like any other, not a crash.
+    try {
+        return RunCli(QCoreApplication::arguments());
+    } catch (const std::bad_alloc&) {
+        // Nothing that allocates: the memory has just run out.
+        std::fputs("out of memory\n", stderr);
+        return kCliBadInput;
+    }
 }

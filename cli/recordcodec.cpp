@@ -1,5 +1,6 @@
 #include "cli/recordcodec.h"
 
+#include "cli/jsonstrict.h"
 #include "platform/archive.h"
 
 #include <QJsonArray>
@@ -140,7 +141,7 @@ bool WriteRecordFields(CArchive& ar, const RecordLayout& layout, const QJsonObje
     for (auto it = figure.constBegin(); it != figure.constEnd(); ++it) {
         if (it.key() != QLatin1String("class") && !IsRecordField(layout, it.key())) {
             *pstrError = QStringLiteral("field \"%1\" is not part of a %2 record")
-                             .arg(it.key(), QLatin1String(layout.pszClass));
+                             .arg(EscapeForMessage(it.key()), QLatin1String(layout.pszClass));
             return false;
         }
     }

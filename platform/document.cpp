@@ -2,10 +2,10 @@
 #include "platform/document.h"
 
 #include "platform/archive.h"
+#include "platform/savefile.h"
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 
@@ -105,12 +105,12 @@ BOOL CDocument::OnSaveDocument(const QString& strPathName, QString* pstrError)
             *pstrError = QStringLiteral("Cannot save %1: the drawing is too large for the file format.").arg(strPathName);
         return FALSE;
     }
-    QSaveFile file(strPathName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(ar.GetBuffer()) != ar.GetBuffer().size()
-        || !file.commit()) {
+    const QByteArray& bytes = ar.GetBuffer();
+    QString strReason;
+    if (!SaveWholeFile(strPathName, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); },
+                       &strReason)) {
         if (pstrError)
-            *pstrError = QStringLiteral("Cannot save %1: %2").arg(strPathName, file.errorString());
-        file.cancelWriting();
+            *pstrError = QStringLiteral("Cannot save %1: %2").arg(strPathName, strReason);
         return FALSE;
     }
     SetModifiedFlag(FALSE);

@@ -35,11 +35,11 @@ const char* const kSampleJson = R"({"figures":[
 {"class":"CFloodFill","m_x1":700,"m_y1":-700,"m_x2":0,"m_y2":0,"m_color":10066329,"m_nFillStyle":13,"m_colorFill":11259375}
 ]})";
 
-QString PackError(const char* pszJson)
+QString PackError(const std::string& strJson)
 {
     FigureArray figures;
     QString strError;
-    EXPECT_FALSE(JsonToFigures(pszJson, figures, &strError)) << pszJson;
+    EXPECT_FALSE(JsonToFigures(QByteArray::fromStdString(strJson), figures, &strError)) << strJson;
     EXPECT_TRUE(figures.empty());
     return strError;
 }
@@ -85,9 +85,25 @@ TEST(CliJson, packNamesTheFigureAndFieldAtFault)
          "figure 0 (CPolygon): field \"m_ptDir\" must be an array [x, y]"},
         {R"({"figures":[{"class":"CText","m_x1":1,"m_y1":2,"m_x2":3,"m_y2":4,"m_color":0,"m_strText":7}]})",
          "figure 0 (CText): field \"m_strText\" must be a string"},
+        // A key twice would let the last one win silently.
+        {std::string(R"({"figures":[{"class":"CLine",)") + kLine + R"(,"m_nPenStyle":0}],"figures":[]})",
+         "top level: key \"figures\" appears twice"},
+        {std::string(R"({"figures":[{"class":"CLine",)") + kLine + R"(,"m_nPenStyle":0},{"class":"CLine",)" + kLine
+             + R"(,"m_nPenStyle":0,"class":"CRectangle"}]})",
+         "figure 1: key \"class\" appears twice"},
+        {std::string(R"({"figures":[{"class":"CLine",)") + kLine + R"(,"m_nPenStyle":0,"m_x\u0031":5}]})",
+         "figure 0: key \"m_x1\" appears twice"},
+        // Raw control characters inside strings; escaped ones are text.
+        {std::string(R"({"figures":[{"class":"CText","m_x1":1,"m_y1":2,"m_x2":3,"m_y2":4,"m_color":0,"m_strText":"a)")
+             + '\x01' + R"(b"}]})",
+         "figure 0: raw control character in the value of \"m_strText\""},
+        {std::string(R"({"figures":[{"class":"CLi)") + std::string(1, '\0') + R"(ne"}]})",
+         "figure 0: raw control character in the value of \"class\""},
+        // A NUL in a name is shown, and the message goes on after it.
+        {R"({"figures":[{"class":"CLi\u0000ne"}]})", "figure 0: unknown class \"CLi\\u0000ne\""},
     };
     for (const auto& c : cases) {
-        const QString strError = PackError(c.strJson.c_str());
+        const QString strError = PackError(c.strJson);
         EXPECT_TRUE(strError.startsWith(QString::fromUtf8(c.pszMessage)))
             << c.strJson << "\n gave: " << strError.toStdString();
     }

@@ -1,11 +1,16 @@
 // The splash window: when it appears, which input hides it, and that it
 // swallows only the input that hides it.
 #include "app/splash/splashwnd.h"
+#include "app/startup/messagebox.h"
 
+#include <QAbstractButton>
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointer>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -130,4 +135,40 @@ TEST(SplashPicture, isTheSizeOfTheWindowAndNotBlank)
         for (int x = 0; x < image.width(); ++x)
             nInked += image.pixel(x, y) != rgbPaper;
     EXPECT_GT(nInked, kSplashWidth * kSplashHeight / 20);
+}
+
+// A message box asked for while the splash is the active window outlives
+// the splash, which closes itself meanwhile: the real box, not an answerer.
+TEST_F(SplashFixture, aMessageBoxOutlivesTheSplashThatWasActive)
+{
+    m_pOwner->show();
+    CSplashWindow::ShowSplashScreen(m_pOwner.get());
+    QPointer<CSplashWindow> pSplash = CSplashWindow::GetSplashWindow();
+    ASSERT_NE(pSplash, nullptr);
+    pSplash->activateWindow();
+    QCoreApplication::processEvents();
+    // Where the platform cannot activate windows, the splash is named.
+    QWidget* pParent = QApplication::activeWindow() == pSplash ? nullptr : pSplash.data();
+
+    bool bAnswered = false;
+    const QDeadlineTimer deadline(20000);
+    QTimer answerer;
+    QObject::connect(&answerer, &QTimer::timeout, [&] {
+        auto* pBox = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!pBox)
+            return;
+        // Answer only once the splash has gone, or give up in the end.
+        if (pSplash && !deadline.hasExpired())
+            return;
+        bAnswered = !pSplash;
+        pBox->button(QMessageBox::Ok)->click();
+    });
+    answerer.start(50);
+    const QMessageBox::StandardButton nAnswer =
+        ShowMessageBox(QStringLiteral("Cannot open x.kvd: it is not a file."), QMessageBox::Ok,
+                       QMessageBox::Warning, pParent);
+    EXPECT_TRUE(bAnswered);
+    EXPECT_EQ(nAnswer, QMessageBox::Ok);
+    EXPECT_TRUE(pSplash.isNull());
+    EXPECT_EQ(CSplashWindow::GetSplashWindow(), nullptr);
 }

@@ -48,6 +48,8 @@ CMyDrevikView::CMyDrevikView(CMyDrevikDoc* pDoc, CDrawingSettings* pSettings, QW
     m_penRubber.CreatePen(PS_DOT, 1, RGB(0, 0, 0));
     PreCreateWindow();
     connect(&m_timerReplay, &QTimer::timeout, this, &CMyDrevikView::OnReplayTick);
+    m_timerPaint.setInterval(0);
+    connect(&m_timerPaint, &QTimer::timeout, this, &CMyDrevikView::OnPaintSlice);
     m_pDocument = pDoc;
     pDoc->AddView(this);
     OnInitialUpdate();
@@ -56,6 +58,8 @@ CMyDrevikView::CMyDrevikView(CMyDrevikDoc* pDoc, CDrawingSettings* pSettings, QW
 CMyDrevikView::~CMyDrevikView()
 {
     m_timerReplay.stop();
+    if (IsPainting())
+        EndSlices(false);
     if (m_pDocument)
         m_pDocument->RemoveView(this);
     m_pDocument = nullptr;

@@ -19,6 +19,7 @@
 
 #include <QAbstractScrollArea>
 #include <QCursor>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QRect>
 #include <QString>
@@ -89,8 +90,14 @@ public:
     void OnDraw(CDC* pDC);
     void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override;
     void DrawCentreMark(int left, int top, int right, int bottom, int nMode);
-    // Clears the surface and paints the whole document into it.
+    // Clears the surface and paints the whole document into it. A paint
+    // that takes longer than kPaintSliceMs goes on from the event loop in
+    // slices, reports its progress and stops at Escape (view_slices.cpp).
     void RedrawSurface();
+    // True while a paint goes on in slices.
+    bool IsPainting() const { return m_nPaintNext >= 0; }
+    // Stops a paint in slices; what is painted stays.
+    void StopPainting();
     // Repaints the surface inside a rectangle of surface pixels, exactly as
     // a full repaint would leave it there, and shows that rectangle.
     void RepaintSurfaceRect(const QRect& rectDevice);
@@ -226,8 +233,16 @@ protected:
     void mouseReleaseEvent(QMouseEvent* pEvent) override;
     void keyPressEvent(QKeyEvent* pEvent) override;
 
+signals:
+    // A paint in slices has painted nDone of nTotal figures.
+    void PaintProgress(int nDone, int nTotal);
+    // A paint that reported progress has ended: finished, or stopped with
+    // nDone of nTotal figures painted.
+    void PaintEnded(bool bStopped, int nDone, int nTotal);
+
 private slots:
     void OnReplayTick();
+    void OnPaintSlice();
 
 private:
     friend class CClientDC;
@@ -239,6 +254,9 @@ private:
     void DrawGrid(CDC* pDC);
     void DrawCanvasBorder(CDC* pDC);
     void PaintDocument(QImage* pImage);
+    void PaintSlice(int nBudgetMs);
+    void EndSlices(bool bStopped);
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void BeginReplay();
     void FinishReplay();
     QPrinter* GetPrinter();
@@ -259,10 +277,22 @@ private:
     double m_dSurfaceRatio = 0.0;
     QTimer m_timerReplay;
     int m_nReplayNext = 0;
+    // The next figure of a paint in slices; -1 when none goes on.
+    int m_nPaintNext = -1;
+    QTimer m_timerPaint;
+    QElapsedTimer m_elapsedPaint;
+    bool m_bPaintReported = false;
+    // The last full paint needed more than one slice.
+    bool m_bPaintCostly = false;
     QImage m_imagePrintCanvas;
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;
 };
+
+// A paint gets this long at once; past it, the rest comes in slices of
+// kPaintSliceMs from the event loop, with progress shown.
+constexpr int kPaintFirstSliceMs = 500;
+constexpr int kPaintSliceMs = 50;
 
 // The wait before each figure of an animated replay, in milliseconds, for
 // a drawing of nVisible figures: shorter for long drawings.

@@ -4,11 +4,21 @@
 #include "document/mydrevikdoc.h"
 #include "platform/dc.h"
 
+#include <algorithm>
+
 void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles)
+{
+    PaintFiguresFrom(pDC, pDoc, bHandles, 0, [] { return true; });
+}
+
+int PaintFiguresFrom(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
+                     const std::function<bool()>& fnGoOn)
 {
     pDC->SetROP2(R2_COPYPEN);
     const int nCount = pDoc->GetVisibleCount();
-    for (int i = 0; i < nCount; ++i) {
+    for (int i = std::max(nFirst, 0); i < nCount; ++i) {
+        if (!fnGoOn())
+            return i;
         CFigure* pFigure = pDoc->GetFigure(i);
         if (!pFigure)
             continue;
@@ -16,6 +26,7 @@ void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles)
         if (bHandles)
             pFigure->DrawHandles(pDC);
     }
+    return nCount;
 }
 
 void PaintGrid(CDC* pDC, int nDotX, int nDotY, CSize sizeCanvas, COLORREF colorGrid)

@@ -4,6 +4,8 @@
 
 #include "platform/types.h"
 
+#include <functional>
+
 class CDC;
 class CMyDrevikDoc;
 
@@ -14,6 +16,11 @@ constexpr int kDefaultGridSpacing = 250;
 // Draws the visible figures (0 .. the step pointer) in order with the copy
 // raster operation, each followed by its handles when bHandles is set.
 void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles);
+// The same from visible figure nFirst on, while fnGoOn (asked before each
+// figure) says so. Returns the index of the first figure not painted: the
+// visible count when every figure is done.
+int PaintFiguresFrom(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
+                     const std::function<bool()>& fnGoOn);
 
 // Draws the grid dots at multiples of the spacing over the canvas with
 // R2_MASKPENNOT, so black dots stay black on any background.

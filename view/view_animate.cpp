@@ -21,6 +21,9 @@ void CMyDrevikView::StartAnimation()
 void CMyDrevikView::BeginReplay()
 {
     m_timerReplay.stop();
+    // A paint still going on in slices would draw over the replay.
+    if (IsPainting())
+        EndSlices(false);
     CMyDrevikDoc* pDoc = GetDocument();
     m_nReplayNext = 0;
     const int nVisible = pDoc->GetVisibleCount();

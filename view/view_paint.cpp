@@ -43,14 +43,6 @@ void CMyDrevikView::PaintDocument(QImage* pImage)
     OnDraw(&dc);
 }
 
-void CMyDrevikView::RedrawSurface()
-{
-    if (m_imageSurface.isNull())
-        return;
-    PaintDocument(&m_imageSurface);
-    viewport()->update();
-}
-
 // The cross is drawn inverted, so a second call with the same box erases it.
 void CMyDrevikView::DrawCentreMark(int left, int top, int right, int bottom, int nMode)
 {

@@ -24,6 +24,13 @@ void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
     // replayed, so the replay reaches it in its turn.
     if (m_bAnimate)
         return;
+    // A paint in slices would cover the new figure with older ones; and a
+    // partial repaint paints the whole drawing at once, which a drawing
+    // that needed slices must not do.
+    if (IsPainting() || m_bPaintCostly) {
+        RedrawSurface();
+        return;
+    }
     RepaintSurfaceRect(LogicalToSurfaceRect(pFigure->GetBoundRect()));
 }
 

@@ -90,6 +90,7 @@ CMyDrevikView* CMainFrame::GetActiveView() const
 CChildFrame* CMainFrame::AddChildFrame(CMyDrevikView* pView)
 {
     CChildFrame* pChild = new CChildFrame(pView);
+    WatchPaint(pView);
     m_pMdiArea->addSubWindow(pChild);
     pChild->PreCreateWindow();
     // New windows cascade from the area's top-left corner; left to itself the

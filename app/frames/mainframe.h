@@ -25,6 +25,7 @@ class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
+class QProgressBar;
 class QStatusBar;
 class QToolBar;
 
@@ -66,6 +67,9 @@ public:
     // up, else the idle text), 101, 103 or 104 for the number panes.
     QString GetPaneText(UINT nPaneID) const;
     QLabel* GetPane(UINT nPaneID) const;
+    // Shows the progress of a view's long paint and says when it stopped.
+    void WatchPaint(CMyDrevikView* pView);
+    QProgressBar* GetPaintProgress() const { return m_pPaintProgress; }
 
     bool OnCommand(UINT nID) override;
     bool OnUpdateCommand(UINT nID, CCmdUI* pCmdUI) override;
@@ -80,6 +84,7 @@ public:
     std::function<bool()> m_pfnCanClose;
 
     QStatusBar* m_wndStatusBar = nullptr;
+    QProgressBar* m_pPaintProgress = nullptr;
     QToolBar* m_wndToolBar = nullptr;
     QToolBar* m_wndDrawBar = nullptr;
 

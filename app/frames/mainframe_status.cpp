@@ -4,8 +4,10 @@
 
 #include "app/frames/commandstrings.h"
 #include "app/frames/statusformat.h"
+#include "view/mydrevikview.h"
 
 #include <QLabel>
+#include <QProgressBar>
 #include <QStatusBar>
 
 namespace {
@@ -39,6 +41,36 @@ void CMainFrame::CreateStatusBar()
         m_panes[nPaneID] = CreatePane(nPaneID, m_wndStatusBar);
         m_wndStatusBar->addPermanentWidget(m_panes[nPaneID]);
     }
+    // Shown only while a long paint goes on; permanent, so that prompts
+    // do not cover it.
+    m_pPaintProgress = new QProgressBar(m_wndStatusBar);
+    m_pPaintProgress->setObjectName(QStringLiteral("paintProgress"));
+    m_pPaintProgress->setFormat(QStringLiteral("%v of %m figures"));
+    m_pPaintProgress->setMaximumWidth(220);
+    m_pPaintProgress->hide();
+    m_wndStatusBar->insertPermanentWidget(0, m_pPaintProgress);
+}
+
+void CMainFrame::WatchPaint(CMyDrevikView* pView)
+{
+    connect(pView, &CMyDrevikView::PaintProgress, this, [this](int nDone, int nTotal) {
+        m_pPaintProgress->setRange(0, nTotal);
+        m_pPaintProgress->setValue(nDone);
+        if (m_pPaintProgress->isHidden()) {
+            m_wndStatusBar->showMessage(QStringLiteral("Painting the drawing... (Esc stops)"));
+            m_pPaintProgress->show();
+        }
+    });
+    connect(pView, &CMyDrevikView::PaintEnded, this, [this](bool bStopped, int nDone, int nTotal) {
+        m_pPaintProgress->hide();
+        if (bStopped)
+            m_wndStatusBar->showMessage(QStringLiteral("Painting stopped: %1 of %2 figures painted. "
+                                                       "Refresh Screen paints the drawing again.")
+                                            .arg(nDone)
+                                            .arg(nTotal));
+        else
+            m_wndStatusBar->clearMessage();
+    });
 }
 
 void CMainFrame::UpdateStatusPanes()

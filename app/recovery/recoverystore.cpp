@@ -3,13 +3,14 @@
 // "<session>-<key>.origin" (JSON) the file and title it stands for.
 #include "app/recovery/recoverystore.h"
 
+#include "platform/savefile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUuid>
 
@@ -23,10 +24,9 @@ const QString kLockSuffix = QStringLiteral(".lock");
 
 bool WriteWhole(const QString& strPath, const QByteArray& bytes)
 {
-    QSaveFile file(strPath);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size())
-        return false;
-    return file.commit();
+    QString strReason;
+    return SaveWholeFile(strPath, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); },
+                         &strReason);
 }
 
 // The session that wrote a copy: its name up to the last '-'.

@@ -1,0 +1,104 @@
+// Painting the surface in slices: a drawing whose figures take long to
+// paint (a few bytes of back references can repeat a flood fill thousands
+// of times) must not lock the user out. The first slice runs at once, so
+// a drawing of ordinary cost is whole when the redraw returns; the rest
+// follows from the event loop, figure by figure, and Escape stops it.
+#include "view/mydrevikview.h"
+
+#include "document/mydrevikdoc.h"
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QKeyEvent>
+
+#include <utility>
+
+void CMyDrevikView::RedrawSurface()
+{
+    if (m_imageSurface.isNull())
+        return;
+    // A redraw always starts over, also after a stopped paint.
+    if (IsPainting())
+        EndSlices(false);
+    m_imageSurface.fill(Qt::white);
+    m_bCentre = GetDocument()->m_bCentre;
+    m_nPaintNext = 0;
+    m_elapsedPaint.start();
+    PaintSlice(kPaintFirstSliceMs);
+    m_bPaintCostly = IsPainting();
+    if (IsPainting()) {
+        qApp->installEventFilter(this);
+        m_timerPaint.start();
+    }
+}
+
+void CMyDrevikView::OnPaintSlice()
+{
+    if (IsPainting())
+        PaintSlice(kPaintSliceMs);
+}
+
+// Paints figures for about nBudgetMs, at least one; the grid and the
+// screen copy follow once every figure is done. Between slices the
+// surface holds whole figures only, so it may be shown at any time.
+void CMyDrevikView::PaintSlice(int nBudgetMs)
+{
+    CMyDrevikDoc* pDoc = GetDocument();
+    const int nTotal = pDoc->GetVisibleCount();
+    const QDeadlineTimer deadline(nBudgetMs);
+    bool bFirst = true;
+    {
+        CDC dc(&m_imageSurface, GetUnitsPerPixel());
+        OnPrepareDC(&dc);
+        m_nPaintNext = PaintFiguresFrom(&dc, pDoc, m_bDragPaste, m_nPaintNext, [&] {
+            return std::exchange(bFirst, false) || !deadline.hasExpired();
+        });
+        if (m_nPaintNext >= nTotal && m_bGridShow)
+            DrawGrid(&dc);
+    }
+    viewport()->update();
+    if (m_nPaintNext >= nTotal) {
+        EndSlices(false);
+        return;
+    }
+    if (m_elapsedPaint.elapsed() >= kPaintFirstSliceMs) {
+        m_bPaintReported = true;
+        emit PaintProgress(m_nPaintNext, nTotal);
+    }
+}
+
+void CMyDrevikView::StopPainting()
+{
+    if (!IsPainting())
+        return;
+    EndSlices(true);
+    viewport()->update();
+}
+
+// Whoever was told of the progress hears of the end.
+void CMyDrevikView::EndSlices(bool bStopped)
+{
+    const int nDone = m_nPaintNext;
+    const bool bReported = m_bPaintReported;
+    m_timerPaint.stop();
+    qApp->removeEventFilter(this);
+    m_nPaintNext = -1;
+    m_bPaintReported = false;
+    if (bReported)
+        emit PaintEnded(bStopped, nDone, GetDocument() ? GetDocument()->GetVisibleCount() : nDone);
+}
+
+// While a paint goes on in slices, Escape stops it wherever the focus is.
+bool CMyDrevikView::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    const bool bKey = pEvent->type() == QEvent::KeyPress || pEvent->type() == QEvent::ShortcutOverride;
+    if (IsPainting() && bKey && static_cast<QKeyEvent*>(pEvent)->key() == Qt::Key_Escape) {
+        // Claimed before any shortcut takes it, so that the press arrives.
+        if (pEvent->type() == QEvent::ShortcutOverride)
+            pEvent->accept();
+        else
+            StopPainting();
+        return true;
+    }
+    return QAbstractScrollArea::eventFilter(pWatched, pEvent);
+}
