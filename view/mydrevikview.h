@@ -31,6 +31,11 @@ class CFigure;
 class CMyDrevikDoc;
 class QPrinter;
 
+// A paint gets this long at once; past it, the rest comes in slices of
+// kPaintSliceMs from the event loop, with progress shown.
+constexpr int kPaintFirstSliceMs = 500;
+constexpr int kPaintSliceMs = 50;
+
 class CMyDrevikView : public QAbstractScrollArea,
                       public CView,
                       public CInteractionState,
@@ -96,6 +101,10 @@ public:
     void RedrawSurface();
     // True while a paint goes on in slices.
     bool IsPainting() const { return m_nPaintNext >= 0; }
+    // The next figure a paint in slices will paint.
+    int GetPaintNext() const { return m_nPaintNext; }
+    // How long a redraw paints at once before it goes on in slices.
+    int m_nFirstSliceMs = kPaintFirstSliceMs;
     // Stops a paint in slices; what is painted stays.
     void StopPainting();
     // Repaints the surface inside a rectangle of surface pixels, exactly as
@@ -288,11 +297,6 @@ private:
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;
 };
-
-// A paint gets this long at once; past it, the rest comes in slices of
-// kPaintSliceMs from the event loop, with progress shown.
-constexpr int kPaintFirstSliceMs = 500;
-constexpr int kPaintSliceMs = 50;
 
 // The wait before each figure of an animated replay, in milliseconds, for
 // a drawing of nVisible figures: shorter for long drawings.

@@ -24,7 +24,7 @@ void CMyDrevikView::RedrawSurface()
     m_bCentre = GetDocument()->m_bCentre;
     m_nPaintNext = 0;
     m_elapsedPaint.start();
-    PaintSlice(kPaintFirstSliceMs);
+    PaintSlice(m_nFirstSliceMs);
     m_bPaintCostly = IsPainting();
     if (IsPainting()) {
         qApp->installEventFilter(this);
@@ -61,7 +61,7 @@ void CMyDrevikView::PaintSlice(int nBudgetMs)
         EndSlices(false);
         return;
     }
-    if (m_elapsedPaint.elapsed() >= kPaintFirstSliceMs) {
+    if (m_elapsedPaint.elapsed() >= m_nFirstSliceMs) {
         m_bPaintReported = true;
         emit PaintProgress(m_nPaintNext, nTotal);
     }
