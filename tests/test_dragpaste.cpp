@@ -139,6 +139,22 @@ TEST_F(StampTest, stampCopiesTheRunToThePressAndUndoesOneCopyAtATime)
     }
 }
 
+// A repaint while the stamp waits wipes the crosshair; the next move must
+// draw a new one, not "remove" the old one.
+TEST_F(StampTest, aRepaintWhileTheStampWaitsLeavesNoStrayCrosshair)
+{
+    CaptureRun();
+    MoveTo(4000, -4000);
+    MoveTo(5000, -3000);
+    doc.UpdateAllViews(nullptr, 0, doc.GetFigure(0));
+    const QImage imageClean = view.GetSurface().copy();
+    EXPECT_EQ(SurfaceMismatch(), "");
+    MoveTo(5000, -3000);
+    EXPECT_NE(view.GetSurface(), imageClean) << "the crosshair is drawn again";
+    Click(5000, -3000);
+    EXPECT_EQ(SurfaceMismatch(), "");
+}
+
 // A step back hides the run's last figure: only what is shown is stamped,
 // and the hidden figure is not touched.
 TEST_F(StampTest, aHiddenPartOfTheRunIsLeftOut)

@@ -48,6 +48,8 @@ void CMyDrevikView::RedrawSurface()
     if (m_imageSurface.isNull())
         return;
     PaintDocument(&m_imageSurface);
+    if (m_bCaptureReady)
+        m_nMoveCount = 0;  // the stamp's crosshair is gone with the rest
     viewport()->update();
 }
 
