@@ -62,6 +62,11 @@ const char kDocumentMenu[] = R"([&File]
   -
   &Move Forward 32791
   &Go Backward 32790
+  -
+  &Drag && Paste 32890
+  Cu&t 57635
+  &Paste 57637
+  &Resize && Rotate 32891
 [&View]
   &Toolbar 59392
   &Status Bar 59393

@@ -50,6 +50,10 @@ void CMyDrevikView::OnLButtonDown(UINT nFlags, const QPointF& point)
     // A left press ends right-button panning.
     m_ptRightPrev = CPoint(0, 0);
     m_bRightDown = 0;
+    if (m_bDragPaste)
+        SearchHit(ptPress);
+    if (m_bCaptureReady)
+        StampCapture(ptPress);
     m_ptAnchor = m_ptPrev = ptPress;
     m_ptAnchorUnits = ToDisplayUnits(ptPress);
     m_bDragging = 1;
@@ -63,6 +67,11 @@ void CMyDrevikView::OnMouseMove(UINT nFlags, const QPointF& pointRaw)
         QCursor::setPos(viewport()->mapToGlobal(point.toPoint()));
     m_bSnap = !GetDocument()->m_bFreeMotion;
     const CPoint ptM = PreparePoint(point);
+    if (m_bCaptureReady) {
+        CClientDC dc(this);
+        PreparePreviewDC(&dc);
+        MoveCrosshair(&dc, ptM);
+    }
     CDrawingSettings& settings = GetSettings();
     m_bRubber = settings.m_bRubber;
     WriteStatusValues(ptM);
@@ -79,7 +88,11 @@ void CMyDrevikView::OnMouseMove(UINT nFlags, const QPointF& pointRaw)
     if (m_bRubber || (pRule && pRule->bNoCentreMark))
         m_bCentre = false;
     m_bRadial = settings.m_bRadial;
-    if (pRule && pRule->pfnPreview) {
+    if (m_bDragPaste && m_bHit) {
+        CClientDC dc(this);
+        PreparePreviewDC(&dc);
+        PreviewDrag(&dc, ptM);
+    } else if (pRule && pRule->pfnPreview) {
         CClientDC dc(this);
         PreparePreviewDC(&dc);
         (this->*pRule->pfnPreview)(&dc, ptM);
@@ -104,7 +117,12 @@ void CMyDrevikView::OnLButtonUp(UINT nFlags, const QPointF& pointRaw)
     m_ptAnchorUnits = CPoint(0, 0);
     if (CStatusValues* pMain = GetMainStatusValues())
         *pMain = m_status;
-    {
+    // A figure picked up in drag and paste mode is dropped instead of the
+    // tool's release, before the settings are read.
+    if (m_bDragPaste && m_bHit) {
+        m_nMoveCount = 0;
+        DropFigure(ptR);
+    } else {
         CClientDC dc(this);
         PreparePreviewDC(&dc);
         release.settings = TakeSettingsSnapshot();

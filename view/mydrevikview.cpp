@@ -15,9 +15,6 @@
 
 namespace {
 
-// What the viewport shows beyond the right and bottom edges of the canvas.
-const QColor kOutsideCanvas(160, 160, 160);
-
 bool IsUserInput(const QEvent* pEvent)
 {
     switch (pEvent->type()) {

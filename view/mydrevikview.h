@@ -9,8 +9,10 @@
 #include "platform/document.h"
 #include "platform/gdi.h"
 #include "platform/types.h"
+#include "commands/editstate.h"
 #include "knuckle/knucklejoint.h"
 #include "knuckle/knucklejointdlg.h"
+#include "tools/dragpastestate.h"
 #include "tools/interactionstate.h"
 #include "tools/linetoolstate.h"
 #include "tools/shapetoolstate.h"
@@ -18,6 +20,7 @@
 #include "view/render.h"
 
 #include <QAbstractScrollArea>
+#include <QColor>
 #include <QCursor>
 #include <QElapsedTimer>
 #include <QImage>
@@ -40,7 +43,9 @@ class CMyDrevikView : public QAbstractScrollArea,
                       public CView,
                       public CInteractionState,
                       public CLineToolState,
-                      public CShapeToolState {
+                      public CShapeToolState,
+                      public CEditState,
+                      public CDragPasteState {
     Q_OBJECT
 public:
     // pSettings is the application's record, shared by every view of the
@@ -199,6 +204,41 @@ public:
     void ReleaseFloodFill(CDC* pDC, const CToolRelease& release);
     void ReleaseRubber(CDC* pDC, const CToolRelease& release);
 
+    // Whole-drawing commands (commands/): mirror, zoom, drag and paste
+    // modes, capture, the picture copy and the replay.
+    bool OnEditCommand(UINT nID);
+    bool OnEditUpdate(UINT nID, CCmdUI* pCmdUI);
+    void TransformVisible(int nSumX, int nSumY, int nOp);
+    void OnInvertX();
+    void OnInvertY();
+    void OnZoomIn();
+    void OnZoomOut();
+    void OnDragPaste();
+    void OnEditCut();
+    void OnEditPaste();
+    void OnResizeRotate();
+    void OnUpdateDragPaste(CCmdUI* pCmdUI);
+    void OnUpdateEditCut(CCmdUI* pCmdUI);
+    void OnUpdateEditPaste(CCmdUI* pCmdUI);
+    void OnUpdateResizeRotate(CCmdUI* pCmdUI);
+    void OnStartCapture();
+    void OnEndCapture();
+    void OnUpdateStartCapture(CCmdUI* pCmdUI);
+    void OnUpdateEndCapture(CCmdUI* pCmdUI);
+    void OnEditCopy();
+    void OnPlayAnimation();
+    // What the viewport shows, pixel for pixel, at its size.
+    QImage GrabClientImage() const;
+
+    // Drag and paste and stamping with the mouse (tools/dragpaste.cpp,
+    // tools/stamp.cpp).
+    void SearchHit(CPoint ptP);
+    CFigure* GetHitFigure();
+    void PreviewDrag(CDC* pDC, CPoint ptM);
+    void DropFigure(CPoint ptR);
+    void StampCapture(CPoint ptP);
+    void MoveCrosshair(CDC* pDC, CPoint ptM);
+
     // Coordinates and grid.
     CSize m_sizeCanvas = kCanvasSize;
     int m_nGridSize = 2;
@@ -301,3 +341,6 @@ private:
 // The wait before each figure of an animated replay, in milliseconds, for
 // a drawing of nVisible figures: shorter for long drawings.
 int AnimationDelayMs(int nVisible);
+
+// What the viewport shows beyond the right and bottom edges of the canvas.
+inline const QColor kOutsideCanvas(160, 160, 160);

@@ -28,12 +28,13 @@ const CommandEntry<CMyDrevikView> kViewCommands[] = {
 
 bool CMyDrevikView::OnCommand(UINT nID)
 {
-    return DispatchCommand(this, kViewCommands, nID) || OnToolCommand(nID);
+    return DispatchCommand(this, kViewCommands, nID) || OnToolCommand(nID) || OnEditCommand(nID);
 }
 
 bool CMyDrevikView::OnUpdateCommand(UINT nID, CCmdUI* pCmdUI)
 {
-    return DispatchUpdate(this, kViewCommands, nID, pCmdUI) || OnToolUpdate(nID, pCmdUI);
+    return DispatchUpdate(this, kViewCommands, nID, pCmdUI) || OnToolUpdate(nID, pCmdUI) ||
+           OnEditUpdate(nID, pCmdUI);
 }
 
 // A size moves the dots only while the grid is shown and synchronized; it

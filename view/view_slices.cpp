@@ -21,6 +21,8 @@ void CMyDrevikView::RedrawSurface()
     if (IsPainting())
         EndSlices(false);
     m_imageSurface.fill(Qt::white);
+    if (m_bCaptureReady)
+        m_nMoveCount = 0;  // the stamp's crosshair is gone with the rest
     m_bCentre = GetDocument()->m_bCentre;
     m_nPaintNext = 0;
     m_elapsedPaint.start();

@@ -13,6 +13,10 @@ void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
     const CFigure* pFigure = dynamic_cast<const CFigure*>(pHint);
     if (DeferUpdateWhileDragging(pFigure))
         return;
+    // A waiting stamp's crosshair is wiped by any repaint: paint everything,
+    // so none of it is left, and let the next move draw it afresh.
+    if (m_bCaptureReady)
+        pFigure = nullptr;
     if (!pFigure) {
         if (m_bAnimate)
             BeginReplay();

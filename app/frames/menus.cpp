@@ -51,6 +51,11 @@ constexpr MenuEntry kDocumentMenu[] = {
     {1, nullptr, 0},
     {1, "&Move Forward", ID_MOVE_FORWARD},
     {1, "&Go Backward", ID_GO_BACKWARD},
+    {1, nullptr, 0},
+    {1, "&Drag && Paste", ID_DRAG_PASTE},
+    {1, "Cu&t", ID_EDIT_CUT},
+    {1, "&Paste", ID_EDIT_PASTE},
+    {1, "&Resize && Rotate", ID_RESIZE_ROTATE},
 
     {0, "&View", 0},
     {1, "&Toolbar", ID_VIEW_TOOLBAR},
