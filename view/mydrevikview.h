@@ -164,6 +164,7 @@ private:
     double m_dSurfaceRatio = 0.0;
     QTimer m_timerReplay;
     int m_nReplayNext = 0;
+    CDCModes m_modesReplay;  // what the last replayed figure left
     QImage m_imagePrintCanvas;
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;

@@ -4,9 +4,22 @@
 #include "document/mydrevikdoc.h"
 #include "platform/dc.h"
 
+CDCModes FigurePaintingModes()
+{
+    CDCModes modes;
+    modes.nROP2 = R2_COPYPEN;
+    modes.nBkMode = TRANSPARENT;
+    return modes;
+}
+
+void BeginFigurePainting(CDC* pDC)
+{
+    pDC->SetModes(FigurePaintingModes());
+}
+
 void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles)
 {
-    pDC->SetROP2(R2_COPYPEN);
+    BeginFigurePainting(pDC);
     const int nCount = pDoc->GetVisibleCount();
     for (int i = 0; i < nCount; ++i) {
         CFigure* pFigure = pDoc->GetFigure(i);

@@ -2,17 +2,25 @@
 // command-line renderer both go through these.
 #pragma once
 
+#include "platform/dc.h"
 #include "platform/types.h"
 
-class CDC;
 class CMyDrevikDoc;
 
 // The canvas: a 1024 x 768 screen at 26.55844 logical units per pixel.
 constexpr CSize kCanvasSize(27195, 20396);
 constexpr int kDefaultGridSpacing = 250;
 
-// Draws the visible figures (0 .. the step pointer) in order with the copy
-// raster operation, each followed by its handles when bHandles is set.
+// How every painting of figures starts: the copy raster operation and a
+// transparent background, as the release of a tool leaves its preview
+// context. A fresh context starts opaque, which would give a text a white
+// box and a dotted line white gaps only until some figure set transparency.
+CDCModes FigurePaintingModes();
+void BeginFigurePainting(CDC* pDC);
+
+// Draws the visible figures (0 .. the step pointer) in order, from the
+// start of BeginFigurePainting, each followed by its handles when bHandles
+// is set. The context's modes run on from figure to figure.
 void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles);
 
 // Draws the grid dots at multiples of the spacing over the canvas with
