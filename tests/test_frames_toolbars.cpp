@@ -4,7 +4,7 @@
 #include "app/frames/icons/toolicons.h"
 #include "app/frames/toolbars.h"
 #include "frames_testing.h"
-#include "platform/cursors.h"
+#include "resources/cursors.h"
 #include "resources/resource.h"
 
 #include <QApplication>
