@@ -103,6 +103,7 @@ constexpr int HS_DIAGCROSS = 5;
 constexpr int R2_BLACK = 1;
 constexpr int R2_MASKPENNOT = 5;   // pen AND (NOT screen)
 constexpr int R2_NOT = 6;          // NOT screen
+constexpr int R2_NOP = 11;         // screen: nothing changes
 constexpr int R2_COPYPEN = 13;     // pen
 constexpr int R2_WHITE = 16;
 

@@ -76,4 +76,42 @@ TEST_F(ViewTest, gridDotsFollowTheCommandsOnTheSurface)
     EXPECT_EQ(CountPixels(viewOther.GetSurface(), kBlack), GridDotCount(250));
 }
 
+// A view that counts the updates the document sends it.
+class CUpdateCountingView : public CMyDrevikView {
+public:
+    using CMyDrevikView::CMyDrevikView;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override
+    {
+        ++m_nUpdates;
+        CMyDrevikView::OnUpdate(pSender, lHint, pHint);
+    }
+    int m_nUpdates = 0;
+};
+
+// Showing or hiding the grid repaints each view of the drawing once,
+// whether or not the grid follows the mouse.
+TEST(ViewGrid, gridModeRepaintsEveryViewOnce)
+{
+    CMyDrevikDoc doc;
+    CUpdateCountingView view(&doc);
+    CUpdateCountingView viewOther(&doc);
+    const struct {
+        const char* pszStep;
+        UINT nID;
+        int nUpdates;
+    } steps[] = {
+        {"hidden while synchronized", ID_GRID_SHOW, 1},
+        {"shown while synchronized", ID_GRID_SHOW, 1},
+        {"synchronization off", ID_GRID_SYNC, 0},
+        {"hidden, not synchronized", ID_GRID_SHOW, 1},
+        {"shown, not synchronized", ID_GRID_SHOW, 1},
+    };
+    for (const auto& step : steps) {
+        view.m_nUpdates = viewOther.m_nUpdates = 0;
+        view.OnCommand(step.nID);
+        EXPECT_EQ(view.m_nUpdates, step.nUpdates) << step.pszStep;
+        EXPECT_EQ(viewOther.m_nUpdates, step.nUpdates) << step.pszStep;
+    }
+}
+
 }  // namespace

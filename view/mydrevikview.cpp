@@ -105,7 +105,7 @@ void CMyDrevikView::EnsureSurface()
 
 QSizeF CMyDrevikView::GetCanvasClientSize() const
 {
-    const double dRatio = m_dSurfaceRatio > 0.0 ? m_dSurfaceRatio : 1.0;
+    const double dRatio = GetSurfaceRatio();
     return QSizeF(m_imageSurface.size()) / dRatio;
 }
 
