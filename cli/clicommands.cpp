@@ -101,15 +101,6 @@ int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid
     // document's step rule clamps a step beyond the last figure.
     doc.m_nStep = nStep.value_or(doc.GetCount() - 1);
 
-    // The canvas is a 1024 x 768 screen at kScreenUnitsPerPixel, with logical
-    // (0, 0) at its top-left pixel.
-    QImage image(1024, 768, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        CDC dc(&image, kScreenUnitsPerPixel);
-        PaintFigures(&dc, &doc, false);
-        if (bGrid)
-            PaintGrid(&dc, kDefaultGridSpacing, kDefaultGridSpacing, kCanvasSize, RGB(0, 0, 0));
-    }
+    const QImage image = PaintCanvasImage(&doc, bGrid);
     return WriteOutput(strImage, [&image](QSaveFile& file) { return image.save(&file, "PNG"); });
 }

@@ -92,10 +92,7 @@ void CMyDrevikView::EnsureSurface()
     if (!m_imageSurface.isNull() && dRatio == m_dSurfaceRatio)
         return;
     m_dSurfaceRatio = dRatio;
-    const double dUnits = GetUnitsPerPixel();
-    const QSize sizeSurface(int(std::ceil(m_sizeCanvas.cx / dUnits)),
-                            int(std::ceil(m_sizeCanvas.cy / dUnits)));
-    m_imageSurface = QImage(sizeSurface, QImage::Format_RGB32);
+    m_imageSurface = QImage(GetCanvasPixelSize(GetUnitsPerPixel()), QImage::Format_RGB32);
     if (m_bAnimate)
         BeginReplay();
     else

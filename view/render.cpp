@@ -4,6 +4,8 @@
 #include "document/mydrevikdoc.h"
 #include "platform/dc.h"
 
+#include <cmath>
+
 CDCModes FigurePaintingModes()
 {
     CDCModes modes;
@@ -41,4 +43,22 @@ void PaintGrid(CDC* pDC, int nDotX, int nDotY, CSize sizeCanvas, COLORREF colorG
         for (std::int64_t y = 0; y < sizeCanvas.cy; y += nDotY)
             pDC->SetPixelV(int(x), int(-y), colorGrid);
     pDC->SetROP2(nOldRop);
+}
+
+QSize GetCanvasPixelSize(double dUnitsPerPixel)
+{
+    return QSize(int(std::ceil(kCanvasSize.cx / dUnitsPerPixel)),
+                 int(std::ceil(kCanvasSize.cy / dUnitsPerPixel)));
+}
+
+QImage PaintCanvasImage(CMyDrevikDoc* pDoc, bool bGrid, bool bHandles)
+{
+    QImage image(GetCanvasPixelSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CDC dc(&image, kScreenUnitsPerPixel);
+    PaintFigures(&dc, pDoc, bHandles);
+    if (bGrid)
+        PaintGrid(&dc, kDefaultGridSpacing, kDefaultGridSpacing, kCanvasSize, RGB(0, 0, 0));
+    dc.Detach();
+    return image;
 }

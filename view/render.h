@@ -1,9 +1,13 @@
-// The one path from a figure list to pixels: the view's paint and the
-// command-line renderer both go through these.
+// The one path from a figure list to pixels: the view's paint, the
+// command-line renderer, the tests, benchmarks and fuzzers all go through
+// these.
 #pragma once
 
 #include "platform/dc.h"
 #include "platform/types.h"
+
+#include <QImage>
+#include <QSize>
 
 class CMyDrevikDoc;
 
@@ -26,3 +30,12 @@ void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles);
 // Draws the grid dots at multiples of the spacing over the canvas with
 // R2_MASKPENNOT, so black dots stay black on any background.
 void PaintGrid(CDC* pDC, int nDotX, int nDotY, CSize sizeCanvas, COLORREF colorGrid);
+
+// The canvas in pixels of the screen it was made for (1024 x 768), each
+// side rounded up so the last logical unit has a pixel.
+QSize GetCanvasPixelSize(double dUnitsPerPixel = kScreenUnitsPerPixel);
+
+// The drawing as that screen shows it: a white canvas with the visible
+// figures (each followed by its handles when bHandles is set) and, when
+// bGrid is set, the grid dots of the default spacing.
+QImage PaintCanvasImage(CMyDrevikDoc* pDoc, bool bGrid = false, bool bHandles = false);
