@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 
 using BOOL = int;
 constexpr BOOL TRUE = 1;
@@ -62,6 +63,21 @@ struct CRect {
     }
     constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
 };
+
+// Points, sizes and rectangles print as their numbers, so a failed check
+// or a trace says which values differ.
+inline std::ostream& operator<<(std::ostream& out, const CSize& size)
+{
+    return out << "(" << size.cx << " x " << size.cy << ")";
+}
+inline std::ostream& operator<<(std::ostream& out, const CPoint& pt)
+{
+    return out << "(" << pt.x << ", " << pt.y << ")";
+}
+inline std::ostream& operator<<(std::ostream& out, const CRect& rect)
+{
+    return out << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom << ")";
+}
 
 // Logical font description; heights and widths are in logical units of the
 // context the font is created for (negative height = character height).

@@ -2,6 +2,7 @@
 // the dots they leave on the surface.
 #include "resources/resource.h"
 #include "viewtesting.h"
+#include "tests/commandnames.h"
 
 namespace {
 
@@ -52,9 +53,9 @@ TEST_F(ViewTest, gridCommandsFollowTheStateTable)
     for (int i = 0; i < 6; ++i) {
         CCmdUI ui;
         ui.Enable(FALSE);
-        ASSERT_TRUE(view.OnUpdateCommand(ids[i], &ui)) << ids[i];
-        EXPECT_TRUE(ui.m_bEnabled) << ids[i];
-        EXPECT_EQ(ui.m_nCheck, checks[i]) << ids[i];
+        ASSERT_TRUE(view.OnUpdateCommand(ids[i], &ui)) << CommandName(ids[i]);
+        EXPECT_TRUE(ui.m_bEnabled) << CommandName(ids[i]);
+        EXPECT_EQ(ui.m_nCheck, checks[i]) << CommandName(ids[i]);
     }
     EXPECT_FALSE(view.OnCommand(ID_EDIT_UNDO));
 }
