@@ -1,6 +1,6 @@
 // The one path from a figure list to pixels: the view's paint, the
-// command-line renderer, the tests, benchmarks and fuzzers all go through
-// these.
+// command-line renderer, the tests, the benchmarks and the fuzzer all go
+// through these.
 #pragma once
 
 #include "platform/dc.h"
