@@ -133,27 +133,19 @@ int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid
     // document's step rule clamps a step beyond the last figure.
     doc.m_nStep = nStep.value_or(doc.GetCount() - 1);
 
-    // The canvas is a 1024 x 768 screen at kScreenUnitsPerPixel, with logical
-    // (0, 0) at its top-left pixel.
-    QImage image(1024, 768, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        CDC dc(&image, kScreenUnitsPerPixel);
-        // A few bytes of back references can repeat a costly figure for
-        // hours; the time limit is asked before each figure.
-        const int nPainted =
-            PaintFiguresFrom(&dc, &doc, false, 0, [&deadline] { return !deadline.hasExpired(); });
-        if (nPainted < doc.GetVisibleCount()) {
-            PrintError(QStringLiteral("Painting %1 took longer than %2 seconds (%3 of %4 figures painted); "
-                                      "no image written.")
-                           .arg(strDrawing)
-                           .arg(*dTimeoutSeconds)
-                           .arg(nPainted)
-                           .arg(doc.GetVisibleCount()));
-            return kCliBadInput;
-        }
-        if (bGrid)
-            PaintGrid(&dc, kDefaultGridSpacing, kDefaultGridSpacing, kCanvasSize, RGB(0, 0, 0));
+    // A few bytes of back references can repeat a costly figure for hours;
+    // the time limit is asked before each figure.
+    int nPainted = 0;
+    const QImage image =
+        PaintCanvasImage(&doc, bGrid, false, [&deadline] { return !deadline.hasExpired(); }, &nPainted);
+    if (image.isNull()) {
+        PrintError(QStringLiteral("Painting %1 took longer than %2 seconds (%3 of %4 figures painted); "
+                                  "no image written.")
+                       .arg(strDrawing)
+                       .arg(*dTimeoutSeconds)
+                       .arg(nPainted)
+                       .arg(doc.GetVisibleCount()));
+        return kCliBadInput;
     }
     return WriteOutput(strImage, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
 }

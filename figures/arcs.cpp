@@ -16,23 +16,23 @@ void TransformArcEnds(int& xStart, int& yStart, int& xEnd, int& yEnd, int nSumX,
                       int nOp)
 {
     switch (nOp) {
-    case 0:
+    case kMirrorX:
         std::swap(xStart, xEnd);
         std::swap(yStart, yEnd);
         xStart = figmath::Mirror(nSumX, xStart);
         xEnd = figmath::Mirror(nSumX, xEnd);
         break;
-    case 1:
+    case kMirrorY:
         std::swap(xStart, xEnd);
         std::swap(yStart, yEnd);
         yStart = figmath::Mirror(nSumY, yStart);
         yEnd = figmath::Mirror(nSumY, yEnd);
         break;
-    case 2:
+    case kZoomIn:
         for (int* pn : {&xStart, &yStart, &xEnd, &yEnd})
             *pn = figmath::ZoomIn(*pn);
         break;
-    case 3:
+    case kZoomOut:
         for (int* pn : {&xStart, &yStart, &xEnd, &yEnd})
             *pn = figmath::ZoomOut(*pn);
         break;

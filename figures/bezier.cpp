@@ -53,16 +53,16 @@ void CBezier::Transform(int nSumX, int nSumY, int nOp)
     CFigure::Transform(nSumX, nSumY, nOp);
     for (CPoint* pPoint : {&m_pt3, &m_pt4}) {
         switch (nOp) {
-        case 0:
+        case kMirrorX:
             pPoint->x = Mirror(nSumX, pPoint->x);
             break;
-        case 1:
+        case kMirrorY:
             pPoint->y = Mirror(nSumY, pPoint->y);
             break;
-        case 2:
+        case kZoomIn:
             *pPoint = CPoint(ZoomIn(pPoint->x), ZoomIn(pPoint->y));
             break;
-        case 3:
+        case kZoomOut:
             *pPoint = CPoint(ZoomOut(pPoint->x), ZoomOut(pPoint->y));
             break;
         default:

@@ -60,21 +60,21 @@ void CFigure::Transform(int nSumX, int nSumY, int nOp)
 {
     using namespace figmath;
     switch (nOp) {
-    case 0:
+    case kMirrorX:
         m_x1 = Mirror(nSumX, m_x1);
         m_x2 = Mirror(nSumX, m_x2);
         break;
-    case 1:
+    case kMirrorY:
         m_y1 = Mirror(nSumY, m_y1);
         m_y2 = Mirror(nSumY, m_y2);
         break;
-    case 2:
+    case kZoomIn:
         m_x1 = ZoomIn(m_x1);
         m_y1 = ZoomIn(m_y1);
         m_x2 = ZoomIn(m_x2);
         m_y2 = ZoomIn(m_y2);
         break;
-    case 3:
+    case kZoomOut:
         m_x1 = ZoomOut(m_x1);
         m_y1 = ZoomOut(m_y1);
         m_x2 = ZoomOut(m_x2);
@@ -165,4 +165,9 @@ void CFigure::DrawCentreCross(CDC* pDC) const
         pDC->LineTo(cx, Add(cy, kCrossHalf));
     }
     pDC->SelectObject(pOldPen);
+}
+
+std::unique_ptr<CFigure> CopyFigure(const CFigure& figure)
+{
+    return figure.CopyMoved(CSize(0, 0));
 }

@@ -10,6 +10,15 @@
 
 class CDC;
 
+// The operations of CFigure::Transform by their codes; any other code
+// changes nothing.
+enum TransformOp : int {
+    kMirrorX = 0,  // about the vertical line x = nSumX / 2
+    kMirrorY = 1,  // about the horizontal line y = nSumY / 2
+    kZoomIn = 2,   // every coordinate times 1.25
+    kZoomOut = 3,  // every coordinate divided by 1.25
+};
+
 class CFigure : public CObject {
     DECLARE_SERIAL(CFigure)
 public:
@@ -19,8 +28,7 @@ public:
     void Serialize(CArchive& ar) override;
     virtual void Draw(CDC* pDC);
     virtual std::unique_ptr<CFigure> CopyMoved(CSize offset) const;
-    // nOp: 0 mirror x about nSumX / 2, 1 mirror y about nSumY / 2,
-    // 2 zoom in by 1.25, 3 zoom out by 1.25; any other op changes nothing.
+    // nOp is a TransformOp; the code stays an int, as the commands pass it.
     virtual void Transform(int nSumX, int nSumY, int nOp);
     virtual void DrawHandles(CDC* pDC);
     virtual BOOL HitEndPoint(int x, int y) const;
@@ -47,3 +55,10 @@ protected:
     // Draws the centre cross of the closed shapes when m_bCentre is set.
     void DrawCentreCross(CDC* pDC) const;
 };
+
+// A new figure of the same class holding the same record. It is the figure
+// moved by nothing: a copy shares the text of a text figure rather than
+// duplicating it, so a small file of many references to one long text
+// cannot demand memory out of all proportion to its size.
+std::unique_ptr<CFigure> CopyFigure(const CFigure& figure);
+

@@ -1,11 +1,16 @@
 // Fill style table: 1 solid, 2 to 7 hatches, 8 to 14 pattern bitmaps.
 #include "figures/fillbrush.h"
 
+#include "resources/resource.h"
+
 namespace {
 
 constexpr int kHatchOfStyle[] = {HS_BDIAGONAL, HS_CROSS, HS_DIAGCROSS,
                                  HS_FDIAGONAL, HS_HORIZONTAL, HS_VERTICAL};
-constexpr int kPatternOfStyle[] = {189, 154, 187, 183, 191, 185, 193};
+constexpr UINT kPatternOfStyle[] = {IDB_PATTERN_ARROW,       IDB_PATTERN_CIRCLE,
+                                     IDB_PATTERN_BIG_CROSS,   IDB_PATTERN_DIAMOND,
+                                     IDB_PATTERN_HORIZONTAL_SINE, IDB_PATTERN_SMALL_CROSS,
+                                     IDB_PATTERN_VERTICAL_SINE};
 
 }  // namespace
 

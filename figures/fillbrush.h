@@ -13,7 +13,6 @@ constexpr int kLastFillStyle = 14;
 // take the colour); false, and no brush, for a style outside 1 to 14.
 BOOL CreateFillBrush(CBrush& brush, int nFillStyle, COLORREF color);
 
-// A pattern bitmap (resource id 154, 183, 185, 187, 189, 191 or 193) with
-// its black pixels mapped to color; grey and white keep theirs. Null image
-// for an unknown id.
-QImage LoadMappedPattern(int nResourceId, COLORREF color);
+// A pattern bitmap (IDB_PATTERN_ARROW ...) with its black pixels mapped to
+// color; grey and white keep theirs. Null image for an unknown id.
+QImage LoadMappedPattern(UINT nResourceId, COLORREF color);

@@ -2,6 +2,8 @@
 // drawn row by row (leftmost pixel = most significant bit, 1 = black).
 #include "figures/fillbrush.h"
 
+#include "resources/resource.h"
+
 #include <QColor>
 
 #include <array>
@@ -15,7 +17,7 @@ struct GreyBlock {
 };
 
 struct PatternBitmap {
-    int nId;
+    UINT nId;
     std::vector<std::uint16_t> rows;
     std::vector<GreyBlock> grey;
 };
@@ -30,31 +32,26 @@ std::vector<std::uint16_t> Rows(std::initializer_list<std::uint16_t> black, int 
 const std::vector<PatternBitmap>& Patterns()
 {
     static const std::vector<PatternBitmap> patterns = {
-        {189, Rows({0x2000, 0x1000, 0x0800, 0x0400, 0x0800, 0x1000, 0x2000, 0x4000}, 15),
+        {IDB_PATTERN_ARROW, Rows({0x2000, 0x1000, 0x0800, 0x0400, 0x0800, 0x1000, 0x2000, 0x4000}, 15),
          {{1, 8, 10, 16}, {9, 11, 6, 16}, {12, 15, 1, 16}}},
-        {154, Rows({0x3C00, 0x4200, 0x8100, 0x8100, 0x8100, 0x8100, 0x4200, 0x3C00}, 15), {}},
-        {187, Rows({0xF000, 0xF000, 0xF000, 0xF000}, 15),
+        {IDB_PATTERN_CIRCLE, Rows({0x3C00, 0x4200, 0x8100, 0x8100, 0x8100, 0x8100, 0x4200, 0x3C00}, 15), {}},
+        {IDB_PATTERN_BIG_CROSS, Rows({0xF000, 0xF000, 0xF000, 0xF000}, 15),
          {{1, 4, 10, 16}, {5, 9, 11, 16}, {10, 15, 1, 16}}},
-        {183, Rows({0x5555, 0xBBBB, 0x5555, 0xEEEF, 0x5555, 0xBBBB, 0x5555, 0xEEEF,
+        {IDB_PATTERN_DIAMOND, Rows({0x5555, 0xBBBB, 0x5555, 0xEEEF, 0x5555, 0xBBBB, 0x5555, 0xEEEF,
                     0x5555, 0xBBBB, 0x5555, 0xEEEF, 0x5555, 0xBBBB, 0x5555, 0xEEEF}, 16), {}},
-        {191, Rows({0x7040, 0x8880, 0x8880, 0x8880, 0x0700}, 15),
+        {IDB_PATTERN_HORIZONTAL_SINE, Rows({0x7040, 0x8880, 0x8880, 0x8880, 0x0700}, 15),
          {{1, 15, 13, 16}, {13, 15, 1, 3}}},
-        {185, Rows({0x0F81, 0x0F81, 0x0F81, 0x0F81, 0xF001, 0xF001, 0xF001, 0xF001, 0xF001,
+        {IDB_PATTERN_SMALL_CROSS, Rows({0x0F81, 0x0F81, 0x0F81, 0x0F81, 0xF001, 0xF001, 0xF001, 0xF001, 0xF001,
                     0x0001, 0x0001, 0x0001, 0x0001, 0x0001, 0xFFC1}, 15), {}},
-        {193, Rows({0x7000, 0x0800, 0x0800, 0x0800, 0x7000, 0x8000, 0x8000, 0x8000, 0x7000}, 15),
+        {IDB_PATTERN_VERTICAL_SINE, Rows({0x7000, 0x0800, 0x0800, 0x0800, 0x7000, 0x8000, 0x8000, 0x8000, 0x7000}, 15),
          {{1, 8, 13, 16}, {9, 10, 10, 16}, {11, 15, 1, 16}}},
     };
     return patterns;
 }
 
-QRgb ToRgb(COLORREF color)
-{
-    return qRgb(GetRValue(color), GetGValue(color), GetBValue(color));
-}
-
 }  // namespace
 
-QImage LoadMappedPattern(int nResourceId, COLORREF color)
+QImage LoadMappedPattern(UINT nResourceId, COLORREF color)
 {
     for (const PatternBitmap& pattern : Patterns()) {
         if (pattern.nId != nResourceId)

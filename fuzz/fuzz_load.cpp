@@ -26,10 +26,7 @@ void PaintDrawing(CMyDrevikDoc& doc)
 {
     // Every figure, hidden steps included, so damaged records reach Draw.
     doc.m_nStep = doc.GetCount() - 1;
-    QImage image(1024, 768, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CDC dc(&image);
-    PaintFigures(&dc, &doc, true);
+    PaintCanvasImage(&doc, false, true);
 }
 
 [[noreturn]] void Abandon(const char* pszWhy)

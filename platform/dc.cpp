@@ -252,6 +252,21 @@ COLORREF CDC::SetTextColor(COLORREF color)
     return colorOld;
 }
 
+CDCModes CDC::GetModes() const
+{
+    return CDCModes{m_nROP2, m_nBkMode, m_colorBk, m_colorText, m_ptCurrent};
+}
+
+// Through the setters, so a mode out of range is refused as they refuse it.
+void CDC::SetModes(const CDCModes& modes)
+{
+    SetROP2(modes.nROP2);
+    SetBkMode(modes.nBkMode);
+    SetBkColor(modes.colorBk);
+    SetTextColor(modes.colorText);
+    MoveTo(modes.ptCurrent);
+}
+
 CPen* CDC::SelectObject(CPen* pPen)
 {
     if (!pPen || !pPen->GetSafeHandle())

@@ -29,6 +29,17 @@ constexpr COLORREF CLR_INVALID = 0xFFFFFFFF;
 // the 27195 x 20396 canvas is then 1024 x 768 pixels.
 constexpr double kScreenUnitsPerPixel = 26.55844;
 
+// The modes a context keeps from one drawing call to the next; the objects
+// are not among them, since whoever selects one puts the old one back. A
+// painting spread over several contexts hands these on from one to the next.
+struct CDCModes {
+    int nROP2 = R2_COPYPEN;
+    int nBkMode = OPAQUE;
+    COLORREF colorBk = RGB(255, 255, 255);
+    COLORREF colorText = RGB(0, 0, 0);
+    CPoint ptCurrent;
+};
+
 class CDC {
 public:
     CDC();
@@ -74,6 +85,8 @@ public:
     COLORREF GetBkColor() const { return m_colorBk; }
     COLORREF SetTextColor(COLORREF color);
     COLORREF GetTextColor() const { return m_colorText; }
+    CDCModes GetModes() const;
+    void SetModes(const CDCModes& modes);
 
     // Selection: returns the object selected before, or null (and keeps the
     // current object) when the object has no handle.

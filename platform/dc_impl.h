@@ -25,16 +25,6 @@ struct CDC::Ink {
     bool At(int x, int y, QRgb* pRgb) const;
 };
 
-// 0x00BBGGRR to an opaque Qt colour and back.
-inline QRgb ToRgb(COLORREF color)
-{
-    return qRgb(GetRValue(color), GetGValue(color), GetBValue(color));
-}
-inline COLORREF ToColorRef(QRgb rgb)
-{
-    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
-}
-
 // The result of a raster operation R2_BLACK .. R2_WHITE of the pen (or
 // brush) colour with the pixel already there: the code less one is the
 // truth table of the four combinations of pen and screen bits.

@@ -119,7 +119,7 @@ void CDC::DrawPath(const DevicePath& path)
 void CDC::PaintSpans(CPixelSpans& spans, const Ink& ink)
 {
     spans.Normalise();
-    if (spans.IsEmpty() || m_nROP2 == 11)  // R2_NOP leaves every pixel
+    if (spans.IsEmpty() || m_nROP2 == R2_NOP)
         return;
     if (m_pImage)
         PaintSpansOnImage(spans, ink);

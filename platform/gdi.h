@@ -6,7 +6,18 @@
 #include "platform/types.h"
 
 #include <QImage>
+#include <QRgb>
 #include <QString>
+
+// 0x00BBGGRR to an opaque Qt colour and back.
+inline QRgb ToRgb(COLORREF color)
+{
+    return qRgb(GetRValue(color), GetGValue(color), GetBValue(color));
+}
+inline COLORREF ToColorRef(QRgb rgb)
+{
+    return RGB(qRed(rgb), qGreen(rgb), qBlue(rgb));
+}
 
 class CDC;
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ostream>
 
 using BOOL = int;
 constexpr BOOL TRUE = 1;
@@ -63,6 +64,21 @@ struct CRect {
     constexpr bool IsRectEmpty() const { return right <= left || bottom <= top; }
 };
 
+// Points, sizes and rectangles print as their numbers, so a failed check
+// or a trace says which values differ.
+inline std::ostream& operator<<(std::ostream& out, const CSize& size)
+{
+    return out << "(" << size.cx << " x " << size.cy << ")";
+}
+inline std::ostream& operator<<(std::ostream& out, const CPoint& pt)
+{
+    return out << "(" << pt.x << ", " << pt.y << ")";
+}
+inline std::ostream& operator<<(std::ostream& out, const CRect& rect)
+{
+    return out << "(" << rect.left << ", " << rect.top << ")-(" << rect.right << ", " << rect.bottom << ")";
+}
+
 // Logical font description; heights and widths are in logical units of the
 // context the font is created for (negative height = character height).
 struct LOGFONT {
@@ -103,6 +119,7 @@ constexpr int HS_DIAGCROSS = 5;
 constexpr int R2_BLACK = 1;
 constexpr int R2_MASKPENNOT = 5;   // pen AND (NOT screen)
 constexpr int R2_NOT = 6;          // NOT screen
+constexpr int R2_NOP = 11;         // screen: nothing changes
 constexpr int R2_COPYPEN = 13;     // pen
 constexpr int R2_WHITE = 16;
 

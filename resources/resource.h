@@ -146,6 +146,16 @@ constexpr unsigned IDC_CURSOR_RUBBER = 146;
 constexpr unsigned IDC_CURSOR_PAN = 147;
 constexpr unsigned IDC_CURSOR_DRAG_PASTE = 199;
 
+// Figures: the pattern bitmaps of fill styles 8 to 14, in style order; the
+// ids do not follow it.
+constexpr unsigned IDB_PATTERN_ARROW = 189;
+constexpr unsigned IDB_PATTERN_CIRCLE = 154;
+constexpr unsigned IDB_PATTERN_BIG_CROSS = 187;
+constexpr unsigned IDB_PATTERN_DIAMOND = 183;
+constexpr unsigned IDB_PATTERN_HORIZONTAL_SINE = 191;
+constexpr unsigned IDB_PATTERN_SMALL_CROSS = 185;
+constexpr unsigned IDB_PATTERN_VERTICAL_SINE = 193;
+
 // Frames: framework commands the menus, bars and accelerators carry.
 constexpr unsigned ID_TIP_OF_THE_DAY = 108;
 constexpr unsigned ID_FILE_MRU_FILE1 = 57616;  // the recent-file list, 4 entries

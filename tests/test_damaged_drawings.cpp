@@ -47,17 +47,11 @@ QByteArray Save(CMyDrevikDoc& doc)
     return ar.GetBuffer();
 }
 
-// Every figure, hidden steps included, on a 1024 x 768 screen.
+// Every figure, hidden steps included, on the screen of the canvas.
 QImage PaintAll(CMyDrevikDoc& doc)
 {
     doc.m_nStep = doc.GetCount() - 1;
-    QImage image(1024, 768, QImage::Format_RGB32);
-    image.fill(Qt::white);
-    {
-        CDC dc(&image);
-        PaintFigures(&dc, &doc, true);
-    }
-    return image;
+    return PaintCanvasImage(&doc, false, true);
 }
 
 void AppendU16(QByteArray& bytes, std::uint16_t n)

@@ -1,6 +1,7 @@
 // Block transfers between contexts: copies, stretching, mirroring, and the
 // copy of the view into a memory bitmap.
 #include "dctesting.h"
+#include "colortesting.h"
 
 namespace {
 
@@ -54,8 +55,8 @@ TEST(DcBlit, stretchBltScalesAndMirrors)
     // allocate beyond the destination.
     CDcCanvas beyond(8, 8);
     beyond->StretchBlt(0, 0, 8, -8, &dcSrc, 12, -12, 8, -8, SRCCOPY);
-    EXPECT_EQ(beyond.At(7, 7), kBlack);
-    EXPECT_EQ(beyond.At(0, 0), Marked(12, 12));
+    EXPECT_COLOR_EQ(beyond.At(7, 7), kBlack);
+    EXPECT_COLOR_EQ(beyond.At(0, 0), Marked(12, 12));
     EXPECT_TRUE(beyond->StretchBlt(INT_MIN, INT_MAX, INT_MAX, INT_MIN, &dcSrc, 0, 0, 16, -16, SRCCOPY));
 }
 

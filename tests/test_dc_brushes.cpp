@@ -1,6 +1,7 @@
 // Brushes and the selection of drawing objects: hatch and pattern pixels on
 // the surface's grid, background modes, objects that fail to be created.
 #include "dctesting.h"
+#include "colortesting.h"
 
 namespace {
 
@@ -86,7 +87,7 @@ TEST(DcBrushes, objectThatFailsLeavesTheCurrentOneSelected)
     EXPECT_EQ(canvas->SelectObject(&penDamaged), nullptr);
     canvas->MoveTo(0, -1);
     canvas->LineTo(10, -1);
-    EXPECT_EQ(canvas.At(5, 1), kRed);
+    EXPECT_COLOR_EQ(canvas.At(5, 1), kRed);
 
     // The previous object comes back, so a figure can put it back.
     EXPECT_EQ(canvas->SelectObject(pDefault), &penRed);
@@ -115,5 +116,5 @@ TEST(DcBrushes, stockObjectsLastAndDeletedObjectsLeaveNoTrace)
     }
     canvas->SelectStockObject(NULL_PEN);
     canvas->Rectangle(0, 0, 4, -4);
-    EXPECT_EQ(canvas.At(2, 2), kBlue);
+    EXPECT_COLOR_EQ(canvas.At(2, 2), kBlue);
 }

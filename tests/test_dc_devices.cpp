@@ -1,6 +1,7 @@
 // Devices other than a QImage (a printer page goes through a painter) get
 // the same pixels, and several contexts may draw on one surface at once.
 #include "dctesting.h"
+#include "colortesting.h"
 
 #include <QPixmap>
 
@@ -35,7 +36,7 @@ TEST(DcDevices, paintedDeviceGetsTheSamePixelsAsAnImage)
         EXPECT_EQ(dc.GetImage(), nullptr);
         EXPECT_EQ(dc.GetDeviceCaps(HORZRES), 160);
         DrawSample(dc);
-        EXPECT_EQ(dc.GetPixel(7, -130), CLR_INVALID);  // nothing to read back
+        EXPECT_COLOR_EQ(dc.GetPixel(7, -130), CLR_INVALID);  // nothing to read back
         EXPECT_FALSE(dc.ExtFloodFill(70, -70, RGB(200, 0, 0), FLOODFILLBORDER));
     }
     const QImage image = pixmap.toImage().convertToFormat(QImage::Format_RGB32);
@@ -59,6 +60,6 @@ TEST(DcDevices, twoContextsDrawOnOneSurfaceAtOnce)
             (x < 30 ? nLeft : nRight) += image.pixel(x, y) == kBlack;
     EXPECT_GT(nLeft, 10);
     EXPECT_GT(nRight, 10);
-    EXPECT_EQ(image.pixel(50, 30), kBlack);
-    EXPECT_EQ(image.pixel(52, 30), kBlack);
+    EXPECT_COLOR_EQ(image.pixel(50, 30), kBlack);
+    EXPECT_COLOR_EQ(image.pixel(52, 30), kBlack);
 }

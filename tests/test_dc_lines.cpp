@@ -1,6 +1,7 @@
 // Lines through the device context: which pixels a pen covers, caps, dashes,
 // zero-length segments and coordinates from damaged files.
 #include "dctesting.h"
+#include "colortesting.h"
 
 #include <climits>
 
@@ -41,9 +42,9 @@ TEST(DcLines, polylineUnderNotMeetsEveryJointOnce)
     canvas->LineTo(25, -25);
     canvas->LineTo(5, -5);
     // Had a joint been inverted twice it would be white again.
-    EXPECT_EQ(canvas.At(25, 5), kBlack);
-    EXPECT_EQ(canvas.At(25, 25), kBlack);
-    EXPECT_EQ(canvas.At(5, 5), kBlack);
+    EXPECT_COLOR_EQ(canvas.At(25, 5), kBlack);
+    EXPECT_COLOR_EQ(canvas.At(25, 25), kBlack);
+    EXPECT_COLOR_EQ(canvas.At(5, 5), kBlack);
     EXPECT_EQ(canvas.CountOf(kBlack), 20 + 20 + 20);
 }
 
@@ -57,13 +58,13 @@ TEST(DcLines, widePenCoversItsWidthWithRoundCaps)
     // Five rows across (18 to 22), the ends rounded off beyond the points.
     for (int x = 10; x <= 40; ++x)
         for (int y = 15; y <= 25; ++y)
-            ASSERT_EQ(canvas.At(x, y), y >= 18 && y <= 22 ? kBlack : kWhite) << x << ", " << y;
-    EXPECT_EQ(canvas.At(8, 20), kBlack);
-    EXPECT_EQ(canvas.At(42, 20), kBlack);
-    EXPECT_EQ(canvas.At(7, 20), kWhite);
-    EXPECT_EQ(canvas.At(43, 20), kWhite);
-    EXPECT_EQ(canvas.At(8, 18), kWhite);  // round, where a square cap would reach
-    EXPECT_EQ(canvas.At(42, 22), kWhite);
+            ASSERT_COLOR_EQ(canvas.At(x, y), y >= 18 && y <= 22 ? kBlack : kWhite) << x << ", " << y;
+    EXPECT_COLOR_EQ(canvas.At(8, 20), kBlack);
+    EXPECT_COLOR_EQ(canvas.At(42, 20), kBlack);
+    EXPECT_COLOR_EQ(canvas.At(7, 20), kWhite);
+    EXPECT_COLOR_EQ(canvas.At(43, 20), kWhite);
+    EXPECT_COLOR_EQ(canvas.At(8, 18), kWhite);  // round, where a square cap would reach
+    EXPECT_COLOR_EQ(canvas.At(42, 22), kWhite);
 }
 
 TEST(DcLines, onePixelDashesRunTheirLengths)
@@ -84,7 +85,7 @@ TEST(DcLines, onePixelDashesRunTheirLengths)
         int x = 0;
         for (std::size_t nRun = 0; x < 100; ++nRun)
             for (int i = 0; i < c.vecRuns[nRun % c.vecRuns.size()] && x < 100; ++i, ++x)
-                ASSERT_EQ(canvas.At(x, 1), nRun % 2 == 0 ? kBlack : kWhite) << "style " << c.nStyle << " x " << x;
+                ASSERT_COLOR_EQ(canvas.At(x, 1), nRun % 2 == 0 ? kBlack : kWhite) << "style " << c.nStyle << " x " << x;
     }
 }
 
@@ -99,9 +100,9 @@ TEST(DcLines, dashGapsShowTheBackgroundOnlyWhenOpaque)
         canvas->SetBkColor(RGB(255, 0, 0));
         canvas->MoveTo(0, -1);
         canvas->LineTo(30, -1);
-        EXPECT_EQ(canvas.At(0, 1), kBlack);
-        EXPECT_EQ(canvas.At(3, 1), nMode == OPAQUE ? qRgb(255, 0, 0) : rgbBlue);
-        EXPECT_EQ(canvas.At(3, 0), rgbBlue);
+        EXPECT_COLOR_EQ(canvas.At(0, 1), kBlack);
+        EXPECT_COLOR_EQ(canvas.At(3, 1), nMode == OPAQUE ? qRgb(255, 0, 0) : rgbBlue);
+        EXPECT_COLOR_EQ(canvas.At(3, 0), rgbBlue);
     }
 }
 

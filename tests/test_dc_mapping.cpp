@@ -1,6 +1,7 @@
 // Mapping between logical units and device pixels, device capabilities and
 // the rectangle of pixels a context has touched.
 #include "dctesting.h"
+#include "colortesting.h"
 
 #include <climits>
 
@@ -73,7 +74,7 @@ TEST(DcMapping, deviceCapabilities)
     CDC none;
     EXPECT_EQ(none.GetDeviceCaps(HORZRES), 0);
     EXPECT_FALSE(none.LineTo(1, 1));
-    EXPECT_EQ(none.GetPixel(0, 0), CLR_INVALID);
+    EXPECT_COLOR_EQ(none.GetPixel(0, 0), CLR_INVALID);
 }
 
 TEST(DcMapping, touchedRectangleIncludesThePenWidth)
@@ -89,8 +90,8 @@ TEST(DcMapping, touchedRectangleIncludesThePenWidth)
     canvas->SetPixel(60, -2, RGB(0, 0, 0));
     canvas->SetPixel(100, -2, RGB(0, 0, 0));  // off the surface
     EXPECT_EQ(canvas->GetTouchedRect(), QRect(60, 2, 1, 1));
-    EXPECT_EQ(canvas->GetPixel(60, -2), RGB(0, 0, 0));
-    EXPECT_EQ(canvas->GetPixel(100, -2), CLR_INVALID);
+    EXPECT_COLOR_EQ(canvas->GetPixel(60, -2), RGB(0, 0, 0));
+    EXPECT_COLOR_EQ(canvas->GetPixel(100, -2), CLR_INVALID);
 }
 
 TEST(DcMapping, surfaceWithAPixelRatioIsAddressedInItsOwnPixels)
@@ -102,9 +103,9 @@ TEST(DcMapping, surfaceWithAPixelRatioIsAddressedInItsOwnPixels)
     dc.SelectStockObject(BLACK_BRUSH);
     dc.Rectangle(10, -10, 20, -20);
     EXPECT_EQ(dc.GetDeviceCaps(HORZRES), 40);
-    EXPECT_EQ(image.pixel(10, 10), kBlack);
-    EXPECT_EQ(image.pixel(19, 19), kBlack);
-    EXPECT_EQ(image.pixel(20, 20), kWhite);
+    EXPECT_COLOR_EQ(image.pixel(10, 10), kBlack);
+    EXPECT_COLOR_EQ(image.pixel(19, 19), kBlack);
+    EXPECT_COLOR_EQ(image.pixel(20, 20), kWhite);
     dc.SetTextColor(RGB(0, 0, 0));
     dc.SetBkMode(TRANSPARENT);
     dc.TextOut(2, -30, "x");

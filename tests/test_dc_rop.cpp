@@ -1,6 +1,7 @@
 // Raster operations: inverted previews drawn twice restore the surface, an
 // inverting pass meets each pixel once, and R2_MASKPENNOT keeps black dots.
 #include "dctesting.h"
+#include "colortesting.h"
 
 #include <functional>
 #include <string>
@@ -148,13 +149,13 @@ TEST(DcRop, maskPenNotKeepsBlackDotsOnAnyBackground)
         CDcCanvas canvas(16, 16, c.rgbScreen);
         canvas->SetROP2(R2_MASKPENNOT);
         canvas->SetPixelV(3, -4, c.colorPen);
-        EXPECT_EQ(canvas.At(3, 4), c.rgbWanted);
+        EXPECT_COLOR_EQ(canvas.At(3, 4), c.rgbWanted);
         CPen pen(PS_SOLID, 0, c.colorPen);
         canvas->SelectObject(&pen);
         canvas->MoveTo(0, -8);
         canvas->LineTo(10, -8);
-        EXPECT_EQ(canvas.At(5, 8), c.rgbWanted);
-        EXPECT_EQ(canvas.At(5, 9), c.rgbScreen);
+        EXPECT_COLOR_EQ(canvas.At(5, 8), c.rgbWanted);
+        EXPECT_COLOR_EQ(canvas.At(5, 9), c.rgbScreen);
     }
 }
 
@@ -171,6 +172,6 @@ TEST(DcRop, fillUnderNotInvertsTheInsideAndNullBrushLeavesIt)
     hollow->SetROP2(R2_NOT);
     hollow->SelectStockObject(NULL_BRUSH);
     hollow->Rectangle(0, 0, 10, -10);
-    EXPECT_EQ(hollow.At(5, 5), kWhite);
+    EXPECT_COLOR_EQ(hollow.At(5, 5), kWhite);
     EXPECT_EQ(hollow.CountOf(kBlack), 36);
 }

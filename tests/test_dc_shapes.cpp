@@ -1,6 +1,7 @@
 // Closed shapes and curves: the device box convention, PS_INSIDEFRAME, the
 // direction of arcs and where their rays meet the ellipse, fills.
 #include "dctesting.h"
+#include "colortesting.h"
 
 #include <cmath>
 
@@ -34,7 +35,7 @@ TEST(DcShapes, rectangleCoversItsBoxWithoutRightAndBottom)
     outline->SelectStockObject(NULL_BRUSH);
     outline->Rectangle(0, 0, 10, -10);
     EXPECT_EQ(outline.CountOf(kBlack), 36);
-    EXPECT_EQ(outline.At(5, 5), kWhite);
+    EXPECT_COLOR_EQ(outline.At(5, 5), kWhite);
 
     CDcCanvas noPen;
     noPen->SelectStockObject(NULL_PEN);
@@ -61,8 +62,8 @@ TEST(DcShapes, ellipseTouchesEverySideOfItsBox)
         nBottom += canvas.At(i, 9) == kBlack;
     }
     EXPECT_GT(nLeft * nRight * nTop * nBottom, 0);
-    EXPECT_EQ(canvas.At(0, 0), kWhite);
-    EXPECT_EQ(canvas.At(10, 5), kWhite);
+    EXPECT_COLOR_EQ(canvas.At(0, 0), kWhite);
+    EXPECT_COLOR_EQ(canvas.At(10, 5), kWhite);
 }
 
 TEST(DcShapes, insideFramePenStaysInsideTheBox)
@@ -82,14 +83,14 @@ TEST(DcShapes, insideFramePenStaysInsideTheBox)
         inside->SelectStockObject(NULL_BRUSH);
         draw(inside.DC());
         EXPECT_TRUE(AllInside(inside.Image(), 10, 10, 49, 39));
-        EXPECT_EQ(inside.At(49, 25), kBlack);
+        EXPECT_COLOR_EQ(inside.At(49, 25), kBlack);
 
         CDcCanvas centred;
         CPen penCentred(PS_SOLID, 6, RGB(0, 0, 0));
         centred->SelectObject(&penCentred);
         centred->SelectStockObject(NULL_BRUSH);
         draw(centred.DC());
-        EXPECT_EQ(centred.At(50, 25), kBlack) << "a plain wide pen is centred on the box";
+        EXPECT_COLOR_EQ(centred.At(50, 25), kBlack) << "a plain wide pen is centred on the box";
     }
     CDcCanvas rectangle;
     CPen pen(PS_INSIDEFRAME, 6, RGB(0, 0, 0));
@@ -97,7 +98,7 @@ TEST(DcShapes, insideFramePenStaysInsideTheBox)
     rectangle->SelectStockObject(NULL_BRUSH);
     rectangle->Rectangle(10, -10, 50, -40);
     for (int x = 8; x <= 18; ++x)
-        EXPECT_EQ(rectangle.At(x, 25), x >= 10 && x <= 15 ? kBlack : kWhite) << x;
+        EXPECT_COLOR_EQ(rectangle.At(x, 25), x >= 10 && x <= 15 ? kBlack : kWhite) << x;
 }
 
 TEST(DcShapes, arcsRunCounterClockwiseOnTheScreen)
@@ -106,23 +107,23 @@ TEST(DcShapes, arcsRunCounterClockwiseOnTheScreen)
     CDcCanvas quarter;
     quarter->Arc(0, 0, 41, -41, 100, -20, 20, 100);
     EXPECT_TRUE(AllInside(quarter.Image(), 20, 0, 40, 20));
-    EXPECT_EQ(quarter.At(40, 20), kBlack);
+    EXPECT_COLOR_EQ(quarter.At(40, 20), kBlack);
     EXPECT_GT(quarter.CountOf(kBlack), 25);
 
     // The same rays the other way round: the other three quarters.
     CDcCanvas rest;
     rest->Arc(0, 0, 41, -41, 20, 100, 100, -20);
-    EXPECT_EQ(rest.At(0, 20), kBlack);
-    EXPECT_EQ(rest.At(20, 40), kBlack);
+    EXPECT_COLOR_EQ(rest.At(0, 20), kBlack);
+    EXPECT_COLOR_EQ(rest.At(20, 40), kBlack);
     for (int y = 0; y < 19; ++y)
         for (int x = 22; x <= 40; ++x)
-            ASSERT_EQ(rest.At(x, y), kWhite) << x << ", " << y;
+            ASSERT_COLOR_EQ(rest.At(x, y), kWhite) << x << ", " << y;
 
     // Equal rays: the whole ellipse.
     CDcCanvas whole;
     whole->Arc(0, 0, 41, -41, 100, -20, 100, -20);
     for (QPoint pt : {QPoint(40, 20), QPoint(20, 0), QPoint(0, 20), QPoint(20, 40)})
-        EXPECT_EQ(whole.At(pt.x(), pt.y()), kBlack) << pt.x() << ", " << pt.y();
+        EXPECT_COLOR_EQ(whole.At(pt.x(), pt.y()), kBlack) << pt.x() << ", " << pt.y();
 }
 
 TEST(DcShapes, arcEndsWhereItsRayMeetsTheEllipse)
@@ -145,18 +146,18 @@ TEST(DcShapes, chordAndPieFillTheirParts)
     pie->SelectStockObject(NULL_PEN);
     pie->SelectStockObject(BLACK_BRUSH);
     pie->Pie(0, 0, 41, -41, 100, -20, 20, 100);
-    EXPECT_EQ(pie.At(30, 10), kBlack);
-    EXPECT_EQ(pie.At(25, 15), kBlack);
-    EXPECT_EQ(pie.At(10, 10), kWhite);
-    EXPECT_EQ(pie.At(30, 30), kWhite);
-    EXPECT_EQ(pie.At(38, 2), kWhite);  // outside the circle
+    EXPECT_COLOR_EQ(pie.At(30, 10), kBlack);
+    EXPECT_COLOR_EQ(pie.At(25, 15), kBlack);
+    EXPECT_COLOR_EQ(pie.At(10, 10), kWhite);
+    EXPECT_COLOR_EQ(pie.At(30, 30), kWhite);
+    EXPECT_COLOR_EQ(pie.At(38, 2), kWhite);  // outside the circle
 
     CDcCanvas chord;
     chord->SelectStockObject(NULL_PEN);
     chord->SelectStockObject(BLACK_BRUSH);
     chord->Chord(0, 0, 41, -41, 100, -20, 20, 100);
-    EXPECT_EQ(chord.At(32, 8), kBlack);
-    EXPECT_EQ(chord.At(25, 15), kWhite);  // beyond the chord, towards the centre
+    EXPECT_COLOR_EQ(chord.At(32, 8), kBlack);
+    EXPECT_COLOR_EQ(chord.At(25, 15), kWhite);  // beyond the chord, towards the centre
 }
 
 TEST(DcShapes, polygonRoundRectAndBezier)
@@ -165,18 +166,18 @@ TEST(DcShapes, polygonRoundRectAndBezier)
     triangle->SelectStockObject(BLACK_BRUSH);
     const CPoint pts[3] = {{5, -5}, {45, -5}, {5, -45}};
     triangle->Polygon(pts, 3);
-    EXPECT_EQ(triangle.At(20, 20), kBlack);
-    EXPECT_EQ(triangle.At(30, 30), kWhite);
+    EXPECT_COLOR_EQ(triangle.At(20, 20), kBlack);
+    EXPECT_COLOR_EQ(triangle.At(30, 30), kWhite);
     EXPECT_TRUE(AllInside(triangle.Image(), 5, 5, 45, 45));
     EXPECT_FALSE(triangle->Polygon(pts, 1));
 
     CDcCanvas round;
     round->SelectStockObject(NULL_BRUSH);
     round->RoundRect(0, 0, 40, -30, 20, 20);
-    EXPECT_EQ(round.At(0, 0), kWhite);
-    EXPECT_EQ(round.At(39, 29), kWhite);
+    EXPECT_COLOR_EQ(round.At(0, 0), kWhite);
+    EXPECT_COLOR_EQ(round.At(39, 29), kWhite);
     for (QPoint pt : {QPoint(20, 0), QPoint(0, 15), QPoint(39, 15), QPoint(20, 29)})
-        EXPECT_EQ(round.At(pt.x(), pt.y()), kBlack) << pt.x() << ", " << pt.y();
+        EXPECT_COLOR_EQ(round.At(pt.x(), pt.y()), kBlack) << pt.x() << ", " << pt.y();
     CDcCanvas square, plain;
     square->RoundRect(0, 0, 40, -30, 0, 0);
     plain->Rectangle(0, 0, 40, -30);

@@ -4,6 +4,7 @@
 #include "app/dialogs/logfont.h"
 #include "resources/resource.h"
 #include "tests/widget_driver.h"
+#include "colortesting.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -75,12 +76,12 @@ TEST(FontColorDialog, opensOnBlackAndOnlyOkWrites)
 
     EXPECT_EQ(choose("Red", 20, false), IDCANCEL);
     EXPECT_EQ(dlg.m_logFont.lfHeight, -13);
-    EXPECT_EQ(dlg.m_color, RGB(1, 2, 3));
+    EXPECT_COLOR_EQ(dlg.m_color, RGB(1, 2, 3));
 
     EXPECT_EQ(choose("Blue", 12, true), IDOK);
     EXPECT_EQ(strColorShown, "Black");
     EXPECT_EQ(nHeightShown, -13);
-    EXPECT_EQ(dlg.m_color, RGB(0, 0, 255));
+    EXPECT_COLOR_EQ(dlg.m_color, RGB(0, 0, 255));
     EXPECT_EQ(dlg.m_logFont.lfHeight, -16);
     EXPECT_EQ(dlg.m_logFont.lfUnderline, 1);
     EXPECT_STREQ(dlg.m_logFont.lfFaceName, "DejaVu Sans");

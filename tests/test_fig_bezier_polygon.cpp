@@ -3,6 +3,7 @@
 #include "curvepixels.h"
 #include "figures/bezier.h"
 #include "figures/polygon.h"
+#include "colortesting.h"
 
 #include <gtest/gtest.h>
 
@@ -28,11 +29,11 @@ TEST(FigBezier, curveRunsThroughItsPointsInOrder)
     // (0, 80) were the third and fourth points swapped.
     CCurveCanvas canvas(301, 301, 150, 200);
     CBezier(-100, 0, -100, 160, 100, 160, 100, 0, 0, 1, FALSE, PS_SOLID).Draw(canvas.DC());
-    EXPECT_EQ(canvas.At(-100, 0), kBlack) << "start";
-    EXPECT_EQ(canvas.At(100, 0), kBlack) << "end";
-    EXPECT_EQ(canvas.At(0, 120), kBlack) << "middle of the curve";
-    EXPECT_NE(canvas.At(0, 80), kBlack) << "inside the curve";
-    EXPECT_NE(canvas.At(-100, 160), kBlack) << "first control point";
+    EXPECT_COLOR_EQ(canvas.At(-100, 0), kBlack) << "start";
+    EXPECT_COLOR_EQ(canvas.At(100, 0), kBlack) << "end";
+    EXPECT_COLOR_EQ(canvas.At(0, 120), kBlack) << "middle of the curve";
+    EXPECT_COLOR_NE(canvas.At(0, 80), kBlack) << "inside the curve";
+    EXPECT_COLOR_NE(canvas.At(-100, 160), kBlack) << "first control point";
 }
 
 TEST(FigBezier, transformMirrorsAndZoomsAllFourPoints)
@@ -83,13 +84,13 @@ TEST(FigPolygon, modeTwoFacingRightIsDrawnAsTheRectangle)
 {
     CCurveCanvas canvas(401, 301, 200, 150);
     CPolygon(-100, 60, 100, -60, 1000, 0, 0, 1, PS_SOLID, 2).Draw(canvas.DC());
-    EXPECT_EQ(canvas.At(-100, 0), kBlack) << "left edge";
-    EXPECT_EQ(canvas.At(100, 0), kBlack) << "right edge";
-    EXPECT_EQ(canvas.At(0, 60), kBlack) << "top edge";
-    EXPECT_EQ(canvas.At(0, -60), kBlack) << "bottom edge";
-    EXPECT_EQ(canvas.At(0, 0), kWhite) << "inside";
-    EXPECT_EQ(canvas.At(-140, 0), kWhite) << "left of it";
-    EXPECT_EQ(canvas.At(0, -100), kWhite) << "below it";
+    EXPECT_COLOR_EQ(canvas.At(-100, 0), kBlack) << "left edge";
+    EXPECT_COLOR_EQ(canvas.At(100, 0), kBlack) << "right edge";
+    EXPECT_COLOR_EQ(canvas.At(0, 60), kBlack) << "top edge";
+    EXPECT_COLOR_EQ(canvas.At(0, -60), kBlack) << "bottom edge";
+    EXPECT_COLOR_EQ(canvas.At(0, 0), kWhite) << "inside";
+    EXPECT_COLOR_EQ(canvas.At(-140, 0), kWhite) << "left of it";
+    EXPECT_COLOR_EQ(canvas.At(0, -100), kWhite) << "below it";
 }
 
 TEST(FigPolygon, damagedModesAndHugeCornersStayDefined)

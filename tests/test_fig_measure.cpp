@@ -2,6 +2,7 @@
 // objects a drawing leaves selected.
 #include "curvepixels.h"
 #include "figures/measure.h"
+#include "colortesting.h"
 
 #include <gtest/gtest.h>
 
@@ -48,12 +49,12 @@ TEST(FigMeasure, drawingShowsTheArrowsAndLeavesThePreviousObjectsSelected)
     canvas.DC()->SelectObject(&fontBefore);
 
     CMeasure(0, 0, 0, 0, 0, PS_SOLID, 1, QString()).Draw(canvas.DC());
-    EXPECT_EQ(canvas.At(-250, 120), kBlack) << "base of the first arrowhead";
-    EXPECT_EQ(canvas.At(250, -120), kBlack) << "base of the second arrowhead";
-    EXPECT_EQ(canvas.At(-200, 100), kBlack) << "side of the first arrowhead";
-    EXPECT_EQ(canvas.At(200, -100), kBlack) << "side of the second arrowhead";
-    EXPECT_NE(canvas.At(-125, 0), kBlack) << "inside the first arrowhead";
-    EXPECT_NE(canvas.At(-260, 0), kBlack) << "beyond the first arrowhead";
+    EXPECT_COLOR_EQ(canvas.At(-250, 120), kBlack) << "base of the first arrowhead";
+    EXPECT_COLOR_EQ(canvas.At(250, -120), kBlack) << "base of the second arrowhead";
+    EXPECT_COLOR_EQ(canvas.At(-200, 100), kBlack) << "side of the first arrowhead";
+    EXPECT_COLOR_EQ(canvas.At(200, -100), kBlack) << "side of the second arrowhead";
+    EXPECT_COLOR_NE(canvas.At(-125, 0), kBlack) << "inside the first arrowhead";
+    EXPECT_COLOR_NE(canvas.At(-260, 0), kBlack) << "beyond the first arrowhead";
     EXPECT_EQ(canvas.DC()->GetBkMode(), TRANSPARENT);
 
     CPen penProbe(PS_SOLID, 1, 0);

@@ -3,6 +3,7 @@
 #include "figures/rectangles.h"
 #include "platform/archive.h"
 #include "shapetesting.h"
+#include "colortesting.h"
 
 #include <gtest/gtest.h>
 
@@ -114,7 +115,7 @@ TEST(FigRectangles, copiesKeepEveryField)
         EXPECT_EQ(pRebuilt->GetPointRect(), CRect(-5, 6, 70, -80));
         for (const CFigure* pCopy : {pMoved.get(), pRebuilt.get()}) {
             EXPECT_EQ(pCopy->GetRuntimeClass(), pShape->GetRuntimeClass());
-            EXPECT_EQ(pCopy->m_color, 0x123456u);
+            EXPECT_COLOR_EQ(pCopy->m_color, 0x123456u);
             EXPECT_EQ(pCopy->m_bCentre, TRUE);
             // The record holds every attribute after the points.
             EXPECT_EQ(RecordOf(*pCopy).mid(20), RecordOf(*pShape).mid(20));

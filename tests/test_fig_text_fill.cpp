@@ -4,6 +4,7 @@
 #include "figures/floodfill.h"
 #include "figures/text.h"
 #include "platform/archive.h"
+#include "colortesting.h"
 
 #include <gtest/gtest.h>
 
@@ -99,9 +100,9 @@ TEST(FigFloodFill, fillStopsAtTheBoundaryColourOnly)
     CFloodFill(10, 10, 0, 0, RGB(0, 0, 0), RGB(255, 0, 0), 1).Draw(canvas.DC());
     EXPECT_EQ(canvas.Count(kRed), 99 * 99);
     EXPECT_EQ(canvas.Count(kBlack), nBlack);
-    EXPECT_EQ(canvas.At(0, 0), kRed) << "over the blue line";
-    EXPECT_EQ(canvas.At(-49, 49), kRed) << "inner corner";
-    EXPECT_NE(canvas.At(-51, 0), kRed) << "outside";
+    EXPECT_COLOR_EQ(canvas.At(0, 0), kRed) << "over the blue line";
+    EXPECT_COLOR_EQ(canvas.At(-49, 49), kRed) << "inner corner";
+    EXPECT_COLOR_NE(canvas.At(-51, 0), kRed) << "outside";
 }
 
 TEST(FigFloodFill, seedOnTheBoundaryFillsNothingAndAnOpenAreaSpreads)
@@ -123,5 +124,5 @@ TEST(FigFloodFill, seedOnTheBoundaryFillsNothingAndAnOpenAreaSpreads)
     ASSERT_TRUE(brushGreen.CreateSolidBrush(RGB(0, 255, 0)));
     open.DC()->SelectObject(&brushGreen);
     CFloodFill(0, 0, 0, 0, RGB(0, 0, 0), RGB(255, 0, 0), 15).Draw(open.DC());
-    EXPECT_EQ(open.At(0, 0), qRgb(0, 255, 0));
+    EXPECT_COLOR_EQ(open.At(0, 0), qRgb(0, 255, 0));
 }

@@ -2,6 +2,7 @@
 // parameter over the shown part of a surface, damaged records.
 #include "curvepixels.h"
 #include "figures/trigon.h"
+#include "colortesting.h"
 
 #include <gtest/gtest.h>
 
@@ -46,7 +47,7 @@ TEST_P(FigTrigonWave, oneWavelengthAcrossTheRectangle)
         nMaxAcross = std::max(nMaxAcross, nAcross);
         nLastAlong = std::max(nLastAlong, nAlong);
     }
-    EXPECT_EQ(bVertical ? canvas.At(450, 0) : canvas.At(0, -50), kRed) << "the wave starts at its crest";
+    EXPECT_COLOR_EQ(bVertical ? canvas.At(450, 0) : canvas.At(0, -50), kRed) << "the wave starts at its crest";
     EXPECT_NEAR(nMaxAcross - nMinAcross, 400, 1) << "the wave touches both sides";
     EXPECT_GE(nLastAlong, 1569) << "the wave stops short of the far side";
 }

@@ -1,6 +1,7 @@
 // What every figure shares: bounds, end-point picking, mirror and zoom, copies.
 #include "figures/fillbrush.h"
 #include "figures/line.h"
+#include "colortesting.h"
 
 #include <gtest/gtest.h>
 
@@ -75,7 +76,7 @@ TEST(FigureBase, copiesOfALineKeepItsAttributes)
     auto* pLine = dynamic_cast<CLine*>(pMoved.get());
     ASSERT_NE(pLine, nullptr);
     EXPECT_EQ(pLine->GetPointRect(), CRect(11, -18, 13, -16));
-    EXPECT_EQ(pLine->m_color, 0x123456u);
+    EXPECT_COLOR_EQ(pLine->m_color, 0x123456u);
     EXPECT_EQ(pLine->m_nWidth, 7);
     EXPECT_EQ(pLine->m_nPenStyle, PS_DASHDOT);
     auto pRebuilt = line.CopyWithPoints(5, 6, 7, 8);
@@ -107,21 +108,21 @@ TEST(FillPatterns, bitmapsMapBlackAndKeepGreyAndWhite)
     const COLORREF red = RGB(255, 0, 0);
     const QImage arrow = LoadMappedPattern(189, red);
     ASSERT_EQ(arrow.size(), QSize(16, 15));
-    EXPECT_EQ(arrow.pixel(2, 0), qRgb(255, 0, 0));     // 0x2000: third pixel
-    EXPECT_EQ(arrow.pixel(1, 7), qRgb(255, 0, 0));     // 0x4000 in row 8
-    EXPECT_EQ(arrow.pixel(0, 0), qRgb(255, 255, 255));
-    EXPECT_EQ(arrow.pixel(9, 0), qRgb(0xC0, 0xC0, 0xC0));  // grey beyond the 8x8 cell
-    EXPECT_EQ(arrow.pixel(5, 8), qRgb(0xC0, 0xC0, 0xC0));
-    EXPECT_EQ(arrow.pixel(4, 8), qRgb(255, 255, 255));
+    EXPECT_COLOR_EQ(arrow.pixel(2, 0), qRgb(255, 0, 0));     // 0x2000: third pixel
+    EXPECT_COLOR_EQ(arrow.pixel(1, 7), qRgb(255, 0, 0));     // 0x4000 in row 8
+    EXPECT_COLOR_EQ(arrow.pixel(0, 0), qRgb(255, 255, 255));
+    EXPECT_COLOR_EQ(arrow.pixel(9, 0), qRgb(0xC0, 0xC0, 0xC0));  // grey beyond the 8x8 cell
+    EXPECT_COLOR_EQ(arrow.pixel(5, 8), qRgb(0xC0, 0xC0, 0xC0));
+    EXPECT_COLOR_EQ(arrow.pixel(4, 8), qRgb(255, 255, 255));
     const QImage diamond = LoadMappedPattern(183, red);
     EXPECT_EQ(diamond.height(), 16);
-    EXPECT_EQ(diamond.pixel(15, 3), qRgb(255, 0, 0));  // EEEF ends in black
-    EXPECT_EQ(diamond.pixel(15, 2), qRgb(255, 0, 0));  // 5555 ends in black
-    EXPECT_EQ(diamond.pixel(14, 2), qRgb(255, 255, 255));
+    EXPECT_COLOR_EQ(diamond.pixel(15, 3), qRgb(255, 0, 0));  // EEEF ends in black
+    EXPECT_COLOR_EQ(diamond.pixel(15, 2), qRgb(255, 0, 0));  // 5555 ends in black
+    EXPECT_COLOR_EQ(diamond.pixel(14, 2), qRgb(255, 255, 255));
     const QImage smallCross = LoadMappedPattern(185, red);
-    EXPECT_EQ(smallCross.pixel(15, 14), qRgb(255, 0, 0));
-    EXPECT_EQ(smallCross.pixel(9, 14), qRgb(255, 0, 0));   // FFC1: ten black, then 1s
-    EXPECT_EQ(smallCross.pixel(10, 14), qRgb(255, 255, 255));
+    EXPECT_COLOR_EQ(smallCross.pixel(15, 14), qRgb(255, 0, 0));
+    EXPECT_COLOR_EQ(smallCross.pixel(9, 14), qRgb(255, 0, 0));   // FFC1: ten black, then 1s
+    EXPECT_COLOR_EQ(smallCross.pixel(10, 14), qRgb(255, 255, 255));
     EXPECT_TRUE(LoadMappedPattern(100, red).isNull());
 }
 

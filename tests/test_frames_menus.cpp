@@ -7,6 +7,7 @@
 #include "frames_testing.h"
 #include "resources/resource.h"
 #include "view/mydrevikview.h"
+#include "tests/commandnames.h"
 
 #include <QApplication>
 #include <QMdiArea>
@@ -212,14 +213,14 @@ TEST(FramesMenus, acceleratorsCarryTheirKeysInTheWholeWindow)
     };
     for (const auto& [nID, pszKeys] : expected) {
         QAction* pAction = pFrame->GetRouter().GetAction(nID);
-        ASSERT_NE(pAction, nullptr) << nID;
+        ASSERT_NE(pAction, nullptr) << CommandName(nID);
         QStringList keys;
         for (const QKeySequence& key : pAction->shortcuts())
             keys << key.toString(QKeySequence::PortableText);
-        EXPECT_EQ(keys.join(QStringLiteral(", ")), QString::fromLatin1(pszKeys)) << nID;
+        EXPECT_EQ(keys.join(QStringLiteral(", ")), QString::fromLatin1(pszKeys)) << CommandName(nID);
         // Reachable while the short menu shows, which lacks most of them.
-        EXPECT_TRUE(pFrame->actions().contains(pAction)) << nID;
-        EXPECT_EQ(pAction->shortcutContext(), Qt::WindowShortcut) << nID;
+        EXPECT_TRUE(pFrame->actions().contains(pAction)) << CommandName(nID);
+        EXPECT_EQ(pAction->shortcutContext(), Qt::WindowShortcut) << CommandName(nID);
     }
 }
 

@@ -4,8 +4,9 @@
 #include "app/frames/icons/toolicons.h"
 #include "app/frames/toolbars.h"
 #include "frames_testing.h"
-#include "platform/cursors.h"
+#include "resources/cursors.h"
 #include "resources/resource.h"
+#include "tests/commandnames.h"
 
 #include <QApplication>
 #include <QStatusBar>
@@ -89,9 +90,9 @@ TEST(FramesToolBars, tipsAndPromptsSplitAtTheLineBreak)
     };
     for (const Row& row : rows) {
         QAction* pAction = router.GetAction(row.nID);
-        ASSERT_NE(pAction, nullptr) << row.nID;
-        EXPECT_EQ(pAction->statusTip(), QString::fromLatin1(row.pszPrompt)) << row.nID;
-        EXPECT_EQ(pAction->toolTip(), QString::fromLatin1(row.pszTip)) << row.nID;
+        ASSERT_NE(pAction, nullptr) << CommandName(row.nID);
+        EXPECT_EQ(pAction->statusTip(), QString::fromLatin1(row.pszPrompt)) << CommandName(row.nID);
+        EXPECT_EQ(pAction->toolTip(), QString::fromLatin1(row.pszTip)) << CommandName(row.nID);
     }
 }
 
@@ -136,23 +137,23 @@ TEST(FramesToolBars, everyButtonHasItsOwnImageAtEverySize)
         for (UINT nID : GetToolBarButtons(nBar)) {
             if (nID == 0)
                 continue;
-            EXPECT_FALSE(LoadToolIcon(nID).isNull()) << nID;
+            EXPECT_FALSE(LoadToolIcon(nID).isNull()) << CommandName(nID);
             const QImage small = RenderToolIcon(nID, QSize(16, 15));
             const QImage dense = RenderToolIcon(nID, QSize(32, 30));
-            ASSERT_EQ(small.size(), QSize(16, 15)) << nID;
+            ASSERT_EQ(small.size(), QSize(16, 15)) << CommandName(nID);
             // Not empty; drawn anew at twice the density, where strokes
             // are twice as long and as wide.
-            EXPECT_GT(CountInk(small), 12) << nID;
-            EXPECT_GT(CountInk(dense), 2 * CountInk(small)) << nID;
+            EXPECT_GT(CountInk(small), 12) << CommandName(nID);
+            EXPECT_GT(CountInk(dense), 2 * CountInk(small)) << CommandName(nID);
             const QByteArray bytes(reinterpret_cast<const char*>(small.constBits()), int(small.sizeInBytes()));
-            EXPECT_TRUE(seen.insert(bytes).second) << "image of " << nID << " repeats another";
+            EXPECT_TRUE(seen.insert(bytes).second) << "image of " << CommandName(nID) << " repeats another";
 
             const QImage greyed = RenderToolIcon(nID, QSize(16, 15), true);
             for (int y = 0; y < greyed.height(); ++y)
                 for (int x = 0; x < greyed.width(); ++x) {
                     const QRgb rgb = greyed.pixel(x, y);
                     ASSERT_TRUE(qRed(rgb) == qGreen(rgb) && qGreen(rgb) == qBlue(rgb))
-                        << nID << " disabled pixel " << x << "," << y << " has colour";
+                        << CommandName(nID) << " disabled pixel " << x << "," << y << " has colour";
                 }
         }
     }

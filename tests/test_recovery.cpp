@@ -6,7 +6,7 @@
 #include "app/recovery/recoverymanager.h"
 #include "app/startup/appshell.h"
 #include "app/startup/commandline.h"
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 #include "child_process.h"
 #include "document/mydrevikdoc.h"
 #include "figures/line.h"

@@ -2,7 +2,7 @@
 // leaves the target holding one whole drawing: the one it held before or
 // the one being saved, never a mixture or a stump. Saves that cannot
 // happen say so and leave the drawing modified.
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 #include "child_process.h"
 #include "document/mydrevikdoc.h"
 #include "figures/line.h"

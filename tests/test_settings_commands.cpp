@@ -4,6 +4,8 @@
 #include "app/settings/mydrevikapp.h"
 #include "resources/resource.h"
 #include "tests/widget_driver.h"
+#include "tests/commandnames.h"
+#include "colortesting.h"
 
 #include <QCheckBox>
 #include <QPushButton>
@@ -57,11 +59,11 @@ protected:
     static CCmdUI Update(UINT nID)
     {
         CCmdUI cmdUI;
-        EXPECT_TRUE(theApp.OnUpdateCommand(nID, &cmdUI)) << nID;
+        EXPECT_TRUE(theApp.OnUpdateCommand(nID, &cmdUI)) << CommandName(nID);
         return cmdUI;
     }
     static bool Checked(UINT nID) { return Update(nID).m_nCheck != 0; }
-    static void Run(UINT nID) { EXPECT_TRUE(theApp.OnCommand(nID)) << nID; }
+    static void Run(UINT nID) { EXPECT_TRUE(theApp.OnCommand(nID)) << CommandName(nID); }
 
     // Each command of the group sets the value; exactly its own item is then
     // checked. field is the setting the group writes.
@@ -69,10 +71,10 @@ protected:
     {
         for (const IdValue& chosen : group) {
             Run(chosen.nID);
-            EXPECT_EQ(field, chosen.nValue) << "after " << chosen.nID;
+            EXPECT_EQ(field, chosen.nValue) << "after " << CommandName(chosen.nID);
             for (const IdValue& other : group)
                 EXPECT_EQ(Checked(other.nID), other.nID == chosen.nID)
-                    << other.nID << " after " << chosen.nID;
+                    << CommandName(other.nID) << " after " << CommandName(chosen.nID);
         }
     }
 
@@ -97,12 +99,12 @@ TEST_F(SettingsCommands, startStateChecksTheDefaultsOnly)
 
     for (UINT nID : {ID_TOOL_LINE, ID_LINE_SINGLE, ID_FILL_SOLID, ID_PEN_SOLID,
                      ID_UNITS_HIGH_METRIC, ID_RADIAL_RECT_FILL})
-        EXPECT_TRUE(Checked(nID)) << nID;
+        EXPECT_TRUE(Checked(nID)) << CommandName(nID);
     for (UINT nID : {ID_CONCENTRIC_MODE, ID_RUBBER, ID_RADIAL_TOOL, ID_COLOR, ID_TOOL_RECTANGLE,
                      ID_FILL_DIAGONAL_UP, ID_PEN_DASH, ID_UNITS_TWIPS})
-        EXPECT_FALSE(Checked(nID)) << nID;
+        EXPECT_FALSE(Checked(nID)) << CommandName(nID);
     for (UINT nID : {ID_COLOR, ID_SET_FONT, ID_MODIFY_OPTIONS, ID_TOOL_FLOOD_FILL})
-        EXPECT_TRUE(Update(nID).m_bEnabled) << nID;
+        EXPECT_TRUE(Update(nID).m_bEnabled) << CommandName(nID);
 
     // Double and Triple have no handler: the application does not claim them.
     CCmdUI cmdUI;
@@ -171,27 +173,27 @@ TEST_F(SettingsCommands, colourGoesWhereToolAndModeSay)
     Run(ID_TOOL_FLOOD_FILL);
     AnswerColor(red);
     Run(ID_COLOR);
-    EXPECT_EQ(theApp.m_colorLine, 0u);
-    EXPECT_EQ(theApp.m_colorFlood, red);
+    EXPECT_COLOR_EQ(theApp.m_colorLine, 0u);
+    EXPECT_COLOR_EQ(theApp.m_colorFlood, red);
 
     Run(ID_TOOL_LINE);
     AnswerColor(blue);
     Run(ID_COLOR);
-    EXPECT_EQ(theApp.m_colorLine, blue);
-    EXPECT_EQ(theApp.m_colorFlood, blue);
+    EXPECT_COLOR_EQ(theApp.m_colorLine, blue);
+    EXPECT_COLOR_EQ(theApp.m_colorFlood, blue);
 
     Run(ID_CONCENTRIC_MODE);
     AnswerColor(green);
     Run(ID_COLOR);
-    EXPECT_EQ(theApp.m_colorConcentric, green);
-    EXPECT_EQ(theApp.m_colorLine, blue);
-    EXPECT_EQ(theApp.m_colorFlood, blue);
+    EXPECT_COLOR_EQ(theApp.m_colorConcentric, green);
+    EXPECT_COLOR_EQ(theApp.m_colorLine, blue);
+    EXPECT_COLOR_EQ(theApp.m_colorFlood, blue);
 
     AnswerColor(std::nullopt);
     Run(ID_CONCENTRIC_MODE);
     Run(ID_COLOR);
-    EXPECT_EQ(theApp.m_colorLine, blue);
-    EXPECT_EQ(theApp.m_colorFlood, blue);
+    EXPECT_COLOR_EQ(theApp.m_colorLine, blue);
+    EXPECT_COLOR_EQ(theApp.m_colorFlood, blue);
 }
 
 TEST_F(SettingsCommands, fontDialogEditsTheFontInPlaceAndSetsTextColourOnlyOnOk)
@@ -207,11 +209,11 @@ TEST_F(SettingsCommands, fontDialogEditsTheFontInPlaceAndSetsTextColourOnlyOnOk)
         return bOk;
     };
     Run(ID_SET_FONT);
-    EXPECT_EQ(theApp.m_colorText, RGB(9, 9, 9));
+    EXPECT_COLOR_EQ(theApp.m_colorText, RGB(9, 9, 9));
     bOk = true;
     Run(ID_SET_FONT);
     EXPECT_EQ(theApp.m_logFont.lfHeight, -16);
-    EXPECT_EQ(theApp.m_colorText, RGB(0, 128, 0));
+    EXPECT_COLOR_EQ(theApp.m_colorText, RGB(0, 128, 0));
 }
 
 TEST_F(SettingsCommands, modifyOptionsShowsTheApplicationsOptionsDialog)

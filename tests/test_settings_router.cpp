@@ -5,6 +5,7 @@
 #include "app/settings/settingsactions.h"
 #include "platform/cmdrouting.h"
 #include "resources/resource.h"
+#include "tests/commandnames.h"
 
 #include <QAction>
 #include <QMenu>
@@ -55,7 +56,7 @@ protected:
     QAction* Action(UINT nID)
     {
         QAction* pAction = m_router.GetAction(nID);
-        EXPECT_NE(pAction, nullptr) << nID;
+        EXPECT_NE(pAction, nullptr) << CommandName(nID);
         return pAction;
     }
 
@@ -148,7 +149,7 @@ TEST_F(CommandRouter, settingsActionsCarryTheirTextsAndCoverEveryCommand)
     std::set<UINT> handled;
     for (UINT nID : CMyDrevikApp::GetCommandIds()) {
         handled.insert(nID);
-        EXPECT_NE(FindSettingsCommandText(nID), nullptr) << nID;
+        EXPECT_NE(FindSettingsCommandText(nID), nullptr) << CommandName(nID);
     }
     for (UINT nID : {ID_LINE_DOUBLE, ID_LINE_TRIPLE}) {
         EXPECT_NE(FindSettingsCommandText(nID), nullptr);

@@ -5,7 +5,7 @@
 #include "app/splash/splashwnd.h"
 #include "app/startup/appshell.h"
 #include "app/startup/commandline.h"
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 #include "app/startup/instancechannel.h"
 #include "document/mydrevikdoc.h"
 #include "figures/line.h"

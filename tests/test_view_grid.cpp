@@ -2,6 +2,7 @@
 // the dots they leave on the surface.
 #include "resources/resource.h"
 #include "viewtesting.h"
+#include "tests/commandnames.h"
 
 namespace {
 
@@ -52,9 +53,9 @@ TEST_F(ViewTest, gridCommandsFollowTheStateTable)
     for (int i = 0; i < 6; ++i) {
         CCmdUI ui;
         ui.Enable(FALSE);
-        ASSERT_TRUE(view.OnUpdateCommand(ids[i], &ui)) << ids[i];
-        EXPECT_TRUE(ui.m_bEnabled) << ids[i];
-        EXPECT_EQ(ui.m_nCheck, checks[i]) << ids[i];
+        ASSERT_TRUE(view.OnUpdateCommand(ids[i], &ui)) << CommandName(ids[i]);
+        EXPECT_TRUE(ui.m_bEnabled) << CommandName(ids[i]);
+        EXPECT_EQ(ui.m_nCheck, checks[i]) << CommandName(ids[i]);
     }
     EXPECT_FALSE(view.OnCommand(ID_EDIT_UNDO));
 }
@@ -74,6 +75,44 @@ TEST_F(ViewTest, gridDotsFollowTheCommandsOnTheSurface)
     view.OnCommand(ID_GRID_SHOW);
     EXPECT_EQ(CountPixels(image, kBlack), 0);
     EXPECT_EQ(CountPixels(viewOther.GetSurface(), kBlack), GridDotCount(250));
+}
+
+// A view that counts the updates the document sends it.
+class CUpdateCountingView : public CMyDrevikView {
+public:
+    using CMyDrevikView::CMyDrevikView;
+    void OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint) override
+    {
+        ++m_nUpdates;
+        CMyDrevikView::OnUpdate(pSender, lHint, pHint);
+    }
+    int m_nUpdates = 0;
+};
+
+// Showing or hiding the grid repaints each view of the drawing once,
+// whether or not the grid follows the mouse.
+TEST(ViewGrid, gridModeRepaintsEveryViewOnce)
+{
+    CMyDrevikDoc doc;
+    CUpdateCountingView view(&doc);
+    CUpdateCountingView viewOther(&doc);
+    const struct {
+        const char* pszStep;
+        UINT nID;
+        int nUpdates;
+    } steps[] = {
+        {"hidden while synchronized", ID_GRID_SHOW, 1},
+        {"shown while synchronized", ID_GRID_SHOW, 1},
+        {"synchronization off", ID_GRID_SYNC, 0},
+        {"hidden, not synchronized", ID_GRID_SHOW, 1},
+        {"shown, not synchronized", ID_GRID_SHOW, 1},
+    };
+    for (const auto& step : steps) {
+        view.m_nUpdates = viewOther.m_nUpdates = 0;
+        view.OnCommand(step.nID);
+        EXPECT_EQ(view.m_nUpdates, step.nUpdates) << step.pszStep;
+        EXPECT_EQ(viewOther.m_nUpdates, step.nUpdates) << step.pszStep;
+    }
 }
 
 }  // namespace

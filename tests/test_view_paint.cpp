@@ -3,6 +3,7 @@
 // the centre mark, and flood fills whatever the scroll position.
 #include "figures/floodfill.h"
 #include "viewtesting.h"
+#include "colortesting.h"
 
 namespace {
 
@@ -14,12 +15,12 @@ TEST_F(ViewTest, laterFiguresCoverEarlierOnesAndStepBackPaintsFewer)
     doc.AddFigure(Line(2000, -5000, 8000, -5000, kRed, 8));
     doc.AddFigure(Line(5000, -2000, 5000, -8000, kBlue, 8));
     doc.UpdateAllViews(nullptr);
-    EXPECT_EQ(PixelAt(view, 5000, -5000), kRgbBlue);
-    EXPECT_EQ(PixelAt(view, 3000, -5000), kRgbRed);
+    EXPECT_COLOR_EQ(PixelAt(view, 5000, -5000), kRgbBlue);
+    EXPECT_COLOR_EQ(PixelAt(view, 3000, -5000), kRgbRed);
 
     doc.m_nStep = 0;
     doc.UpdateAllViews(nullptr);
-    EXPECT_EQ(PixelAt(view, 5000, -5000), kRgbRed);
+    EXPECT_COLOR_EQ(PixelAt(view, 5000, -5000), kRgbRed);
     EXPECT_EQ(CountPixels(view.GetSurface(), kRgbBlue), 0);
 }
 
@@ -29,10 +30,10 @@ TEST_F(ViewTest, gridDotsStayBlackOnBlackOnRedAndOnWhite)
     doc.AddFigure(Line(0, -5000, 10000, -5000, kRed, 10));
     doc.UpdateAllViews(nullptr);
     for (int x = 250; x < 10000; x += 250) {
-        EXPECT_EQ(PixelAt(view, x, -2500), kBlack) << "dot on black at x " << x;
-        EXPECT_EQ(PixelAt(view, x, -5000), kBlack) << "dot on red at x " << x;
-        EXPECT_EQ(PixelAt(view, x, -7500), kBlack) << "dot on white at x " << x;
-        EXPECT_EQ(PixelAt(view, x + 125, -5000), kRgbRed) << "between dots at x " << x + 125;
+        EXPECT_COLOR_EQ(PixelAt(view, x, -2500), kBlack) << "dot on black at x " << x;
+        EXPECT_COLOR_EQ(PixelAt(view, x, -5000), kBlack) << "dot on red at x " << x;
+        EXPECT_COLOR_EQ(PixelAt(view, x, -7500), kBlack) << "dot on white at x " << x;
+        EXPECT_COLOR_EQ(PixelAt(view, x + 125, -5000), kRgbRed) << "between dots at x " << x + 125;
     }
 }
 
@@ -105,9 +106,9 @@ TEST_F(ViewTest, floodFillDoesNotDependOnTheScrollPosition)
     doc.UpdateAllViews(nullptr);
 
     // Points off the grid dots: inside the box, near its far corner, outside.
-    EXPECT_EQ(PixelAt(viewScrolled, 6100, -5100), kRgbBlue);
-    EXPECT_EQ(PixelAt(viewScrolled, 1600, -8400), kRgbBlue);
-    EXPECT_EQ(PixelAt(viewScrolled, 13100, -5100), kWhite);
+    EXPECT_COLOR_EQ(PixelAt(viewScrolled, 6100, -5100), kRgbBlue);
+    EXPECT_COLOR_EQ(PixelAt(viewScrolled, 1600, -8400), kRgbBlue);
+    EXPECT_COLOR_EQ(PixelAt(viewScrolled, 13100, -5100), kWhite);
     EXPECT_TRUE(DifferenceBounds(view.GetSurface(), viewScrolled.GetSurface()).isNull());
 }
 

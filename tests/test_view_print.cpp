@@ -2,6 +2,7 @@
 // image a raster printer gets, and a whole job written to a PDF file.
 #include "view/printpages.h"
 #include "viewtesting.h"
+#include "colortesting.h"
 
 #include <QFile>
 #include <QPrinter>
@@ -40,7 +41,7 @@ TEST_F(ViewTest, rasterPrinterGetsTheBorderAndNoGrid)
     // At 100 dpi one inch (2540 units) is 100 pixels.
     const QImage image = view.RenderCanvasForPrint(100);
     ASSERT_EQ(image.size(), QSize(1072, 804));
-    EXPECT_EQ(image.pixel(150, 100), kRgbRed) << "the line at true scale";
+    EXPECT_COLOR_EQ(image.pixel(150, 100), kRgbRed) << "the line at true scale";
 
     CDC dcMapping;
     dcMapping.SetUnitsPerPixel(25.4);

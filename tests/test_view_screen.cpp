@@ -1,6 +1,7 @@
 // What the viewport shows: the part of the surface at the scroll position,
 // and grey beyond the canvas.
 #include "viewtesting.h"
+#include "colortesting.h"
 
 #include <QApplication>
 
@@ -38,9 +39,9 @@ TEST_F(ViewTest, viewportShowsTheSurfaceAtTheScrollPositionAndGreyBeyond)
     const QRgb rgbOutside = imageShown.pixel(1100, 100);
     EXPECT_TRUE(qRed(rgbOutside) == qGreen(rgbOutside) && qGreen(rgbOutside) == qBlue(rgbOutside));
     EXPECT_TRUE(rgbOutside != kWhite && rgbOutside != kBlack);
-    EXPECT_EQ(imageShown.pixel(100, 800), rgbOutside);
-    EXPECT_EQ(imageShown.pixel(1023, 767), view.GetSurface().pixel(1023, 767));
-    EXPECT_EQ(imageShown.pixel(1024, 767), rgbOutside);
+    EXPECT_COLOR_EQ(imageShown.pixel(100, 800), rgbOutside);
+    EXPECT_COLOR_EQ(imageShown.pixel(1023, 767), view.GetSurface().pixel(1023, 767));
+    EXPECT_COLOR_EQ(imageShown.pixel(1024, 767), rgbOutside);
 }
 
 }  // namespace

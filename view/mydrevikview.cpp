@@ -95,10 +95,7 @@ void CMyDrevikView::EnsureSurface()
     if (!m_imageSurface.isNull() && dRatio == m_dSurfaceRatio)
         return;
     m_dSurfaceRatio = dRatio;
-    const double dUnits = GetUnitsPerPixel();
-    const QSize sizeSurface(int(std::ceil(m_sizeCanvas.cx / dUnits)),
-                            int(std::ceil(m_sizeCanvas.cy / dUnits)));
-    m_imageSurface = QImage(sizeSurface, QImage::Format_RGB32);
+    m_imageSurface = QImage(GetCanvasPixelSize(GetUnitsPerPixel()), QImage::Format_RGB32);
     if (m_bAnimate)
         BeginReplay();
     else
@@ -108,7 +105,7 @@ void CMyDrevikView::EnsureSurface()
 
 QSizeF CMyDrevikView::GetCanvasClientSize() const
 {
-    const double dRatio = m_dSurfaceRatio > 0.0 ? m_dSurfaceRatio : 1.0;
+    const double dRatio = GetSurfaceRatio();
     return QSizeF(m_imageSurface.size()) / dRatio;
 }
 

@@ -65,6 +65,8 @@ public:
     // top-left pixel, since the surface holds the whole canvas.
     void OnPrepareDC(CDC* pDC) const;
     double GetUnitsPerPixel() const;
+    // Device pixels of the surface per viewport pixel.
+    double GetSurfaceRatio() const;
     // A viewport position (mouse) as a logical point: viewport point plus
     // scroll offset gives the surface pixel, which DPtoLP converts.
     CPoint DeviceToLogical(const QPointF& ptClient) const;
@@ -81,18 +83,13 @@ public:
     // Grid (view_grid.cpp).
     void ApplyGridSize(int n);
     void DrawGrid();
-    void OnGridSmall();
-    void OnGridMedium();
-    void OnGridLarge();
-    void OnGridExtraLarge();
+    // The size commands differ only by their code, the check marks of sync
+    // and show only by the flag they show.
+    template <int nSize> void OnGridSize();
+    template <int nSize> void OnUpdateGridSize(CCmdUI* pCmdUI);
+    template <bool CMyDrevikView::*pbFlag> void OnUpdateGridFlag(CCmdUI* pCmdUI);
     void OnGridSync();
     void OnGridShow();
-    void OnUpdateGridSmall(CCmdUI* pCmdUI);
-    void OnUpdateGridMedium(CCmdUI* pCmdUI);
-    void OnUpdateGridLarge(CCmdUI* pCmdUI);
-    void OnUpdateGridExtraLarge(CCmdUI* pCmdUI);
-    void OnUpdateGridSync(CCmdUI* pCmdUI);
-    void OnUpdateGridShow(CCmdUI* pCmdUI);
     bool OnCommand(UINT nID) override;
     bool OnUpdateCommand(UINT nID, CCmdUI* pCmdUI) override;
 
@@ -326,8 +323,10 @@ private:
     double m_dSurfaceRatio = 0.0;
     QTimer m_timerReplay;
     int m_nReplayNext = 0;
+    CDCModes m_modesReplay;  // what the last replayed figure left
     // The next figure of a paint in slices; -1 when none goes on.
     int m_nPaintNext = -1;
+    CDCModes m_modesPaint;  // what the last figure of the last slice left
     QTimer m_timerPaint;
     QElapsedTimer m_elapsedPaint;
     bool m_bPaintReported = false;

@@ -26,6 +26,7 @@ void CMyDrevikView::BeginReplay()
         EndSlices(false);
     CMyDrevikDoc* pDoc = GetDocument();
     m_nReplayNext = 0;
+    m_modesReplay = FigurePaintingModes();
     const int nVisible = pDoc->GetVisibleCount();
     if (!m_imageSurface.isNull()) {
         m_imageSurface.fill(Qt::white);
@@ -45,11 +46,14 @@ void CMyDrevikView::OnReplayTick()
     CMyDrevikDoc* pDoc = GetDocument();
     if (CFigure* pFigure = pDoc->GetFigure(m_nReplayNext)) {
         ++m_nReplayNext;
+        // Each tick has a context of its own; the modes the last figure
+        // left run on, as they do from figure to figure in a full repaint.
         CClientDC dc(this);
-        dc.SetROP2(R2_COPYPEN);
+        dc.SetModes(m_modesReplay);
         pFigure->Draw(&dc);
         if (m_bDragPaste)
             pFigure->DrawHandles(&dc);
+        m_modesReplay = dc.GetModes();
     }
     if (m_nReplayNext >= pDoc->GetVisibleCount())
         FinishReplay();

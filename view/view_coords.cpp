@@ -65,9 +65,16 @@ void CMyDrevikView::OnPrepareDC(CDC* pDC) const
     pDC->SetViewportOrg(0, 0);
 }
 
+// Before the first surface is made the ratio is not known yet; one device
+// pixel per viewport pixel is what a surface would then get.
+double CMyDrevikView::GetSurfaceRatio() const
+{
+    return m_dSurfaceRatio > 0.0 ? m_dSurfaceRatio : 1.0;
+}
+
 double CMyDrevikView::GetUnitsPerPixel() const
 {
-    const double dRatio = m_dSurfaceRatio > 0.0 ? m_dSurfaceRatio : 1.0;
+    const double dRatio = GetSurfaceRatio();
     return kScreenUnitsPerPixel / dRatio;
 }
 
@@ -84,7 +91,7 @@ void CMyDrevikView::ScrollToPosition(const QPoint& pt)
 
 CPoint CMyDrevikView::DeviceToLogical(const QPointF& ptClient) const
 {
-    const double dRatio = m_dSurfaceRatio > 0.0 ? m_dSurfaceRatio : 1.0;
+    const double dRatio = GetSurfaceRatio();
     const QPointF ptSurface = (ptClient + QPointF(GetScrollPosition())) * dRatio;
     CPoint pt(figmath::TruncToInt(std::floor(ptSurface.x())),
               figmath::TruncToInt(std::floor(ptSurface.y())));

@@ -11,12 +11,12 @@
 namespace {
 
 const CommandEntry<CMyDrevikView> kViewCommands[] = {
-    {ID_GRID_SMALL, &CMyDrevikView::OnGridSmall, &CMyDrevikView::OnUpdateGridSmall},
-    {ID_GRID_MEDIUM, &CMyDrevikView::OnGridMedium, &CMyDrevikView::OnUpdateGridMedium},
-    {ID_GRID_LARGE, &CMyDrevikView::OnGridLarge, &CMyDrevikView::OnUpdateGridLarge},
-    {ID_GRID_EXTRA_LARGE, &CMyDrevikView::OnGridExtraLarge, &CMyDrevikView::OnUpdateGridExtraLarge},
-    {ID_GRID_SYNC, &CMyDrevikView::OnGridSync, &CMyDrevikView::OnUpdateGridSync},
-    {ID_GRID_SHOW, &CMyDrevikView::OnGridShow, &CMyDrevikView::OnUpdateGridShow},
+    {ID_GRID_SMALL, &CMyDrevikView::OnGridSize<1>, &CMyDrevikView::OnUpdateGridSize<1>},
+    {ID_GRID_MEDIUM, &CMyDrevikView::OnGridSize<2>, &CMyDrevikView::OnUpdateGridSize<2>},
+    {ID_GRID_LARGE, &CMyDrevikView::OnGridSize<3>, &CMyDrevikView::OnUpdateGridSize<3>},
+    {ID_GRID_EXTRA_LARGE, &CMyDrevikView::OnGridSize<4>, &CMyDrevikView::OnUpdateGridSize<4>},
+    {ID_GRID_SYNC, &CMyDrevikView::OnGridSync, &CMyDrevikView::OnUpdateGridFlag<&CMyDrevikView::m_bGridSync>},
+    {ID_GRID_SHOW, &CMyDrevikView::OnGridShow, &CMyDrevikView::OnUpdateGridFlag<&CMyDrevikView::m_bGridShow>},
     {ID_FILE_PRINT, &CMyDrevikView::OnFilePrint, nullptr},
     {ID_FILE_PRINT_DIRECT, &CMyDrevikView::OnFilePrintDirect, nullptr},
     {ID_FILE_PRINT_PREVIEW, &CMyDrevikView::OnFilePrintPreview, nullptr},
@@ -58,28 +58,11 @@ void CMyDrevikView::ApplyGridSize(int n)
     }
 }
 
-void CMyDrevikView::OnGridSmall()
+template <int nSize>
+void CMyDrevikView::OnGridSize()
 {
-    m_nGridSize = 1;
-    ApplyGridSize(1);
-}
-
-void CMyDrevikView::OnGridMedium()
-{
-    m_nGridSize = 2;
-    ApplyGridSize(2);
-}
-
-void CMyDrevikView::OnGridLarge()
-{
-    m_nGridSize = 3;
-    ApplyGridSize(3);
-}
-
-void CMyDrevikView::OnGridExtraLarge()
-{
-    m_nGridSize = 4;
-    ApplyGridSize(4);
+    m_nGridSize = nSize;
+    ApplyGridSize(nSize);
 }
 
 void CMyDrevikView::OnGridSync()
@@ -88,48 +71,28 @@ void CMyDrevikView::OnGridSync()
     ApplyGridSize(m_nGridSize);
 }
 
+// Shown and synchronized, ApplyGridSize has repainted every view already.
 void CMyDrevikView::OnGridShow()
 {
     m_bGridShow = !m_bGridShow;
     ApplyGridSize(m_nGridSize);
-    GetDocument()->UpdateAllViews(nullptr);
+    if (!(m_bGridShow && m_bGridSync))
+        GetDocument()->UpdateAllViews(nullptr);
 }
 
 // The grid commands are always enabled; the check mark shows the state.
-void CMyDrevikView::OnUpdateGridSmall(CCmdUI* pCmdUI)
+template <int nSize>
+void CMyDrevikView::OnUpdateGridSize(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(TRUE);
-    pCmdUI->SetCheck(m_nGridSize == 1);
+    pCmdUI->SetCheck(m_nGridSize == nSize);
 }
 
-void CMyDrevikView::OnUpdateGridMedium(CCmdUI* pCmdUI)
+template <bool CMyDrevikView::*pbFlag>
+void CMyDrevikView::OnUpdateGridFlag(CCmdUI* pCmdUI)
 {
     pCmdUI->Enable(TRUE);
-    pCmdUI->SetCheck(m_nGridSize == 2);
-}
-
-void CMyDrevikView::OnUpdateGridLarge(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(TRUE);
-    pCmdUI->SetCheck(m_nGridSize == 3);
-}
-
-void CMyDrevikView::OnUpdateGridExtraLarge(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(TRUE);
-    pCmdUI->SetCheck(m_nGridSize == 4);
-}
-
-void CMyDrevikView::OnUpdateGridSync(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(TRUE);
-    pCmdUI->SetCheck(m_bGridSync);
-}
-
-void CMyDrevikView::OnUpdateGridShow(CCmdUI* pCmdUI)
-{
-    pCmdUI->Enable(TRUE);
-    pCmdUI->SetCheck(m_bGridShow);
+    pCmdUI->SetCheck(this->*pbFlag);
 }
 
 // The dots always go to the view's own surface, black on any background.

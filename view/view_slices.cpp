@@ -52,9 +52,15 @@ void CMyDrevikView::PaintSlice(int nBudgetMs)
     {
         CDC dc(&m_imageSurface, GetUnitsPerPixel());
         OnPrepareDC(&dc);
+        // Each slice has a context of its own; the modes the last figure
+        // left run on, as in a paint at once.
+        if (m_nPaintNext == 0)
+            m_modesPaint = FigurePaintingModes();
+        dc.SetModes(m_modesPaint);
         m_nPaintNext = PaintFiguresFrom(&dc, pDoc, m_bDragPaste, m_nPaintNext, [&] {
             return std::exchange(bFirst, false) || !deadline.hasExpired();
         });
+        m_modesPaint = dc.GetModes();
         if (m_nPaintNext >= nTotal && m_bGridShow)
             DrawGrid(&dc);
     }

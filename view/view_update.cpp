@@ -59,7 +59,7 @@ void CMyDrevikView::ShowSurfaceRect(const QRect& rectDevice)
 {
     if (rectDevice.isEmpty())
         return;
-    const double dRatio = m_dSurfaceRatio > 0.0 ? m_dSurfaceRatio : 1.0;
+    const double dRatio = GetSurfaceRatio();
     const QRectF rectClient(QPointF(rectDevice.topLeft()) / dRatio - QPointF(GetScrollPosition()),
                             QSizeF(rectDevice.size()) / dRatio);
     // One pixel more on each side covers the rounding at fractional ratios.

@@ -1,7 +1,7 @@
 // Autosave of the open drawings and the offer of what a crash left behind.
 #include "app/recovery/recoverymanager.h"
 
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 #include "app/startup/messagebox.h"
 #include "document/mydrevikdoc.h"
 #include "platform/archive.h"

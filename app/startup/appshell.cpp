@@ -7,7 +7,7 @@
 #include "app/splash/splashwnd.h"
 #include "app/startup/appicon.h"
 #include "app/startup/commandline.h"
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 #include "app/startup/filedrops.h"
 #include "app/startup/instancechannel.h"
 #include "app/startup/profile.h"

@@ -1,9 +1,9 @@
 // The application's framework commands: the file commands, About and the
 // tip of the day.
 #include "app/frames/mainframe.h"
-#include "app/startup/aboutbox.h"
+#include "app/about/aboutbox.h"
 #include "app/startup/appshell.h"
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 #include "app/tips/tipofdaydlg.h"
 #include "resources/resource.h"
 #include "view/sharedprinter.h"

@@ -4,9 +4,6 @@
 #include "platform/archive.h"
 
 namespace {
-constexpr std::uint16_t kNewClassTag = 0xFFFF;
-constexpr std::uint16_t kBigTag = 0x7FFF;
-constexpr std::uint32_t kClassTagBit = 0x80000000;
 // A class name of this many bytes or more is not one of ours.
 constexpr std::uint16_t kMaxNameLength = 64;
 // The smallest entry, a null element or a reference, is a two-byte tag.
@@ -29,7 +26,7 @@ bool CFigureReader::ReadCount(std::uint32_t& nCount)
     std::uint16_t nShort = 0;
     m_ar >> nShort;
     nCount = nShort;
-    if (nShort == 0xFFFF)
+    if (nShort == kBigCount)
         m_ar >> nCount;
     // The count comes from the file: a count the remaining bytes cannot
     // hold ends the load here, before anything is allocated for it.
@@ -58,12 +55,12 @@ bool CFigureReader::ReadFigure(std::unique_ptr<CFigure>& pFigure)
     pFigure.reset();
     std::uint16_t nTag = 0;
     m_ar >> nTag;
-    std::uint32_t nFullTag = (std::uint32_t(nTag & 0x8000) << 16) | (nTag & 0x7FFF);
+    std::uint32_t nFullTag = (std::uint32_t(nTag & kClassTag) << 16) | (nTag & kBigTag);
     if (nTag == kBigTag)
         m_ar >> nFullTag;
     if (m_ar.IsBad())
         return false;
-    if (!(nFullTag & kClassTagBit))
+    if (!(nFullTag & kBigClassTag))
         return ReadReference(nFullTag, pFigure);
 
     const CRuntimeClass* pClass = nullptr;
@@ -71,7 +68,7 @@ bool CFigureReader::ReadFigure(std::unique_ptr<CFigure>& pFigure)
         pClass = ReadClassDescription();
     } else {
         // A class tag must name a class; an object's index is not one.
-        const Entry* pEntry = FindEntry(nFullTag & ~kClassTagBit);
+        const Entry* pEntry = FindEntry(nFullTag & ~kBigClassTag);
         if (pEntry && !pEntry->pObject)
             pClass = pEntry->pClass;
     }
@@ -130,9 +127,4 @@ bool CFigureReader::ReadObject(const CRuntimeClass* pClass, std::unique_ptr<CFig
         return false;
     }
     return true;
-}
-
-std::unique_ptr<CFigure> CopyFigure(const CFigure& figure)
-{
-    return figure.CopyMoved(CSize(0, 0));
 }

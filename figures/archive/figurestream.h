@@ -15,6 +15,15 @@ class CArchive;
 // No class or object takes an index once the counter has reached this.
 constexpr std::uint32_t kIndexLimit = 0x3FFFFFFE;
 
+// The 16-bit tags of the entries. A count that does not fit in 16 bits
+// follows kBigCount in 32 bits; an index that does not fit follows kBigTag
+// with the class bit moved to kBigClassTag.
+constexpr std::uint16_t kBigCount = 0xFFFF;
+constexpr std::uint16_t kNewClassTag = 0xFFFF;
+constexpr std::uint16_t kBigTag = 0x7FFF;
+constexpr std::uint16_t kClassTag = 0x8000;
+constexpr std::uint32_t kBigClassTag = 0x80000000;
+
 class CFigureWriter {
 public:
     // nFirstIndex is 1 for a file; other values let the limit be reached
@@ -63,9 +72,3 @@ private:
     std::uint32_t m_nFirstIndex;
     std::vector<Entry> m_entries;  // the entry of index m_nFirstIndex + i
 };
-
-// A new figure of the same class holding the same record. It is the figure
-// moved by nothing: a copy shares the text of a text figure rather than
-// duplicating it, so a small file of many references to one long text
-// cannot demand memory out of all proportion to its size.
-std::unique_ptr<CFigure> CopyFigure(const CFigure& figure);

@@ -4,13 +4,6 @@
 
 #include <cstring>
 
-namespace {
-constexpr std::uint16_t kNewClassTag = 0xFFFF;
-constexpr std::uint16_t kBigTag = 0x7FFF;
-constexpr std::uint16_t kClassTag = 0x8000;
-constexpr std::uint32_t kBigClassTag = 0x80000000;
-}  // namespace
-
 CFigureWriter::CFigureWriter(CArchive& ar, std::uint32_t nFirstIndex)
     : m_ar(ar), m_nNextIndex(nFirstIndex)
 {
@@ -18,10 +11,10 @@ CFigureWriter::CFigureWriter(CArchive& ar, std::uint32_t nFirstIndex)
 
 void CFigureWriter::WriteCount(std::size_t nCount)
 {
-    if (nCount < 0xFFFF) {
+    if (nCount < kBigCount) {
         m_ar << std::uint16_t(nCount);
     } else {
-        m_ar << std::uint16_t(0xFFFF) << std::uint32_t(nCount);
+        m_ar << kBigCount << std::uint32_t(nCount);
     }
 }
 

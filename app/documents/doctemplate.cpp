@@ -1,5 +1,5 @@
 // Making, opening and closing drawings and their windows.
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 
 #include "app/frames/childframe.h"
 #include "app/frames/mainframe.h"

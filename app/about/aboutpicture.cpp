@@ -1,5 +1,5 @@
 // The About picture: drawing compasses swinging an arc above a ruler.
-#include "app/startup/aboutbox.h"
+#include "app/about/aboutbox.h"
 
 #include "app/startup/picturetools.h"
 

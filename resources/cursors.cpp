@@ -1,4 +1,4 @@
-#include "platform/cursors.h"
+#include "resources/cursors.h"
 
 #include "resources/resource.h"
 

@@ -1,4 +1,4 @@
-#include "app/startup/aboutbox.h"
+#include "app/about/aboutbox.h"
 
 #include "platform/dialogcontrols.h"
 #include "resources/resource.h"

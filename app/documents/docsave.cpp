@@ -1,6 +1,6 @@
 // Saving drawings: Save, Save As and the question before a changed
 // drawing is closed.
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 
 #include "app/frames/mainframe.h"
 #include "app/startup/messagebox.h"
