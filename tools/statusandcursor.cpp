@@ -3,7 +3,7 @@
 #include "view/mydrevikview.h"
 
 #include "view/drawingsettings.h"
-#include "platform/cursors.h"
+#include "resources/cursors.h"
 #include "resources/resource.h"
 
 #include <cmath>
