@@ -2,6 +2,7 @@
 
 #include "view/mydrevikview.h"
 
+#include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -32,7 +33,17 @@ void CChildFrame::UpdateFrameTitle()
 {
     const CDocument* pDoc = m_pView ? m_pView->CView::GetDocument() : nullptr;
     // The placeholder shows a mark while the window is flagged modified.
-    const QString strTitle = pDoc ? pDoc->GetTitle() + QStringLiteral("[*]") : QString();
+    // Maximised, the window has no title bar of its own, and the toolkit
+    // would append its title to the main frame's, which names the drawing
+    // already; so it has none then.
+    const QString strTitle = pDoc && !isMaximized() ? pDoc->GetTitle() + QStringLiteral("[*]") : QString();
     if (windowTitle() != strTitle)
         setWindowTitle(strTitle);
+}
+
+void CChildFrame::changeEvent(QEvent* pEvent)
+{
+    QMdiSubWindow::changeEvent(pEvent);
+    if (pEvent->type() == QEvent::WindowStateChange)
+        UpdateFrameTitle();
 }

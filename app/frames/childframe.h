@@ -22,8 +22,11 @@ public:
     static QSize GetCreateSize(const QSize& sizeScreen);
     // Applies that size for the screen the window shows on.
     void PreCreateWindow();
-    // The title is the title of the view's drawing.
+    // The title is the title of the view's drawing; none while maximised.
     void UpdateFrameTitle();
+
+protected:
+    void changeEvent(QEvent* pEvent) override;
 
 private:
     CMyDrevikView* m_pView;

@@ -33,6 +33,13 @@ CMainFrame::CMainFrame(QWidget* pParent) : QMainWindow(pParent)
         UpdateTitles();
     });
 
+    // A child window being maximised writes its name into the frame's title
+    // ("Korvada - a.kvd - [a.kvd]"); the title rule is put back at once.
+    connect(this, &QWidget::windowTitleChanged, this, [this] {
+        if (windowTitle() != GetFrameTitle())
+            QTimer::singleShot(0, this, &CMainFrame::UpdateTitles);
+    });
+
     CreateMenus();
     CreateBars();
     CreateStatusBar();
@@ -180,11 +187,14 @@ void CMainFrame::UpdateTitles()
     for (QMdiSubWindow* pSub : subWindows)
         if (CChildFrame* pChild = dynamic_cast<CChildFrame*>(pSub))
             pChild->UpdateFrameTitle();
-    CMyDrevikView* pView = GetActiveView();
-    const CDocument* pDoc = pView ? pView->CView::GetDocument() : nullptr;
-    const QString strTitle = pDoc && !pDoc->GetTitle().isEmpty()
-        ? kTitle + QStringLiteral(" - ") + pDoc->GetTitle()
-        : kTitle;
+    const QString strTitle = GetFrameTitle();
     if (windowTitle() != strTitle)
         setWindowTitle(strTitle);
+}
+
+QString CMainFrame::GetFrameTitle() const
+{
+    CMyDrevikView* pView = GetActiveView();
+    const CDocument* pDoc = pView ? pView->CView::GetDocument() : nullptr;
+    return pDoc && !pDoc->GetTitle().isEmpty() ? kTitle + QStringLiteral(" - ") + pDoc->GetTitle() : kTitle;
 }

@@ -87,6 +87,9 @@ public:
     // hides the main tool bar and the status bar.
     QMenu* createPopupMenu() override { return nullptr; }
 
+    // The title: the program's name, then the active drawing's, each once.
+    QString GetFrameTitle() const;
+
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
 
