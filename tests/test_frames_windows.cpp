@@ -93,3 +93,57 @@ TEST(FrameTitle, theDesktopAppendsNoDisplayName)
     if (strOldDisplay != strOldName)
         QGuiApplication::setApplicationDisplayName(strOldDisplay);
 }
+
+// Whatever the main window's size and however many drawings are open, each
+// child window lies inside the area, and each view can scroll to every
+// part of the canvas.
+struct AreaCase {
+    const char* pszName;
+    QSize sizeMain;
+};
+
+class ChildWindowsFit : public FrameWindowsFixture, public ::testing::WithParamInterface<AreaCase> {
+protected:
+    void ExpectAllFit(const char* pszWhen)
+    {
+        QMdiArea* pArea = m_pFrame->GetMdiArea();
+        const QRect rectArea(QPoint(0, 0), pArea->viewport()->size());
+        const auto subWindows = pArea->subWindowList();
+        for (QMdiSubWindow* pSub : subWindows) {
+            auto* pChild = dynamic_cast<CChildFrame*>(pSub);
+            ASSERT_NE(pChild, nullptr);
+            EXPECT_TRUE(rectArea.contains(pChild->frameGeometry()))
+                << pszWhen << ": child " << pChild->windowTitle().toStdString() << " at "
+                << pChild->frameGeometry().x() << "," << pChild->frameGeometry().y() << " "
+                << pChild->frameGeometry().width() << "x" << pChild->frameGeometry().height()
+                << " in an area of " << rectArea.width() << "x" << rectArea.height();
+            CMyDrevikView* pView = pChild->GetView();
+            const QSize sizeCanvas = pView->GetSurface().size() / pView->devicePixelRatioF();
+            const QSize sizeShown = pView->viewport()->size();
+            EXPECT_GE(pView->horizontalScrollBar()->maximum() + sizeShown.width(), sizeCanvas.width()) << pszWhen;
+            EXPECT_GE(pView->verticalScrollBar()->maximum() + sizeShown.height(), sizeCanvas.height()) << pszWhen;
+        }
+    }
+};
+
+TEST_P(ChildWindowsFit, everyChildInsideTheAreaAndTheCanvasWithinReach)
+{
+    m_pFrame->resize(GetParam().sizeMain);
+    m_pFrame->show();
+    Settle();
+    for (int nOpen = 1; nOpen <= 4; ++nOpen) {
+        ASSERT_NE(m_pTemplate->OpenDocumentFile(QString()), nullptr);
+        Settle();
+        ExpectAllFit(("with " + std::to_string(nOpen) + " open").c_str());
+    }
+    // A main window made smaller takes its child windows with it.
+    m_pFrame->resize(GetParam().sizeMain * 3 / 4);
+    Settle();
+    ExpectAllFit("after shrinking the main window");
+}
+
+INSTANTIATE_TEST_SUITE_P(MainWindowSizes, ChildWindowsFit,
+                         ::testing::Values(AreaCase{"large", QSize(1400, 1000)},
+                                           AreaCase{"medium", QSize(900, 650)},
+                                           AreaCase{"small", QSize(640, 480)}),
+                         [](const auto& info) { return std::string(info.param.pszName); });

@@ -6,6 +6,8 @@
 #include <QGuiApplication>
 #include <QScreen>
 
+#include <algorithm>
+
 namespace {
 constexpr int kHeightMargin = 90;
 }
@@ -27,6 +29,28 @@ void CChildFrame::PreCreateWindow()
     QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
     if (pScreen)
         resize(GetCreateSize(pScreen->size()));
+}
+
+QRect CChildFrame::FitInsideArea(const QRect& rectFrame, const QSize& sizeArea)
+{
+    QRect rect = rectFrame;
+    rect.setWidth(std::min(rect.width(), sizeArea.width()));
+    rect.setHeight(std::min(rect.height(), sizeArea.height()));
+    // Keep the cascade's offset while it leaves room; cut the size first.
+    rect.setWidth(std::min(rect.width(), sizeArea.width() - std::max(0, rect.left())));
+    rect.setHeight(std::min(rect.height(), sizeArea.height() - std::max(0, rect.top())));
+    rect.moveLeft(std::clamp(rect.left(), 0, std::max(0, sizeArea.width() - rect.width())));
+    rect.moveTop(std::clamp(rect.top(), 0, std::max(0, sizeArea.height() - rect.height())));
+    return rect;
+}
+
+void CChildFrame::FitInsideArea(const QSize& sizeArea)
+{
+    if (isMaximized() || isMinimized() || sizeArea.isEmpty())
+        return;
+    const QRect rect = FitInsideArea(geometry(), sizeArea.expandedTo(minimumSizeHint()));
+    if (rect != geometry())
+        setGeometry(rect);
 }
 
 void CChildFrame::UpdateFrameTitle()
