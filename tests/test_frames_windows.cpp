@@ -11,6 +11,7 @@
 #include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMdiArea>
+#include <QScreen>
 #include <QScrollBar>
 #include <QWindow>
 
@@ -147,3 +148,19 @@ INSTANTIATE_TEST_SUITE_P(MainWindowSizes, ChildWindowsFit,
                                            AreaCase{"medium", QSize(900, 650)},
                                            AreaCase{"small", QSize(640, 480)}),
                          [](const auto& info) { return std::string(info.param.pszName); });
+
+// Drawings open before the main window first shows, in an area still small;
+// their windows take the size rule again as far as the shown area allows.
+TEST_F(FrameWindowsFixture, aWindowCutWhileTheAreaWasSmallGrowsBackWithIt)
+{
+    m_pFrame->resize(300, 200);
+    ASSERT_NE(m_pTemplate->OpenDocumentFile(QString()), nullptr);
+    CChildFrame* pChild = m_pFrame->GetActiveChildFrame();
+    ASSERT_NE(pChild, nullptr);
+    m_pFrame->resize(1400, 1000);
+    m_pFrame->show();
+    Settle();
+    const QSize sizeArea = m_pFrame->GetMdiArea()->viewport()->size();
+    const QSize sizeRule = CChildFrame::GetCreateSize(pChild->screen()->size());
+    EXPECT_EQ(pChild->size(), sizeRule.boundedTo(sizeArea));
+}

@@ -29,6 +29,7 @@ void CChildFrame::PreCreateWindow()
     QScreen* pScreen = screen() ? screen() : QGuiApplication::primaryScreen();
     if (pScreen)
         resize(GetCreateSize(pScreen->size()));
+    m_sizeWanted = size();
 }
 
 QRect CChildFrame::FitInsideArea(const QRect& rectFrame, const QSize& sizeArea)
@@ -48,9 +49,23 @@ void CChildFrame::FitInsideArea(const QSize& sizeArea)
 {
     if (isMaximized() || isMinimized() || sizeArea.isEmpty())
         return;
-    const QRect rect = FitInsideArea(geometry(), sizeArea.expandedTo(minimumSizeHint()));
-    if (rect != geometry())
+    // The size asked for, not the size last cut to: a window cut while the
+    // main window was small grows back when the area does.
+    const QSize sizeWanted = m_sizeWanted.isValid() ? m_sizeWanted : size();
+    const QRect rect = FitInsideArea(QRect(pos(), sizeWanted), sizeArea.expandedTo(minimumSizeHint()));
+    if (rect != geometry()) {
+        m_bFitting = true;
         setGeometry(rect);
+        m_bFitting = false;
+    }
+}
+
+// A size the user gives the window is the size it asks for from then on.
+void CChildFrame::resizeEvent(QResizeEvent* pEvent)
+{
+    QMdiSubWindow::resizeEvent(pEvent);
+    if (!m_bFitting && !isMaximized() && !isMinimized() && m_sizeWanted.isValid() && isVisible())
+        m_sizeWanted = size();
 }
 
 void CChildFrame::UpdateFrameTitle()

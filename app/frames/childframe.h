@@ -33,7 +33,11 @@ public:
 
 protected:
     void changeEvent(QEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     CMyDrevikView* m_pView;
+    // The size the rule or the user asked for; fitting never changes it.
+    QSize m_sizeWanted;
+    bool m_bFitting = false;
 };
