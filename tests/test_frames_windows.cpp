@@ -5,6 +5,7 @@
 #include "app/startup/appshell.h"
 #include "app/startup/doctemplate.h"
 #include "document/mydrevikdoc.h"
+#include "figures/line.h"
 #include "startup_testing.h"
 #include "view/mydrevikview.h"
 
@@ -13,6 +14,8 @@
 #include <QMdiArea>
 #include <QScreen>
 #include <QScrollBar>
+#include <QStatusBar>
+#include <QTemporaryDir>
 #include <QWindow>
 
 #include <gtest/gtest.h>
@@ -163,4 +166,40 @@ TEST_F(FrameWindowsFixture, aWindowCutWhileTheAreaWasSmallGrowsBackWithIt)
     const QSize sizeArea = m_pFrame->GetMdiArea()->viewport()->size();
     const QSize sizeRule = CChildFrame::GetCreateSize(pChild->screen()->size());
     EXPECT_EQ(pChild->size(), sizeRule.boundedTo(sizeArea));
+}
+
+// An opened drawing starts before its first step; the message pane says
+// what it holds and how to see it, until a step is shown.
+TEST_F(FrameWindowsFixture, anOpenedDrawingSaysItsFiguresWaitForLastStep)
+{
+    QTemporaryDir dir;
+    CMyDrevikDoc* pNew = m_pTemplate->OpenDocumentFile(QString());
+    ASSERT_NE(pNew, nullptr);
+    m_pFrame->UpdateStatusPanes();
+    EXPECT_EQ(m_pFrame->GetPaneText(0), "Drawing Mode");  // empty and new
+
+    struct Row { int nFigures; const char* pszText; };
+    for (const Row row : {Row{3, "This drawing holds 3 figures, none shown yet: Last Step shows them."},
+                          Row{1, "This drawing holds 1 figure, not shown yet: Last Step shows it."}}) {
+        CMyDrevikDoc* pDoc = m_pTemplate->OpenDocumentFile(QString());
+        for (int i = 0; i < row.nFigures; ++i)
+            pDoc->AddFigure(std::make_unique<CLine>(100, -100 * (i + 1), 900, -700, 0, 1, PS_SOLID));
+        const QString strPath = dir.filePath(QStringLiteral("d%1.kvd").arg(row.nFigures));
+        ASSERT_TRUE(m_pTemplate->DoSave(pDoc, strPath, false));
+        m_pTemplate->OnFileClose(pDoc);
+
+        CMyDrevikDoc* pOpened = m_pTemplate->OpenDocumentFile(strPath);
+        ASSERT_NE(pOpened, nullptr);
+        ASSERT_EQ(pOpened->GetVisibleCount(), 0);
+        m_pFrame->UpdateStatusPanes();
+        EXPECT_EQ(m_pFrame->GetPaneText(0), row.pszText);
+        // A prompt still covers it while a menu item is hovered.
+        m_pFrame->m_wndStatusBar->showMessage(QStringLiteral("Displays a Tip of the Day."));
+        EXPECT_EQ(m_pFrame->GetPaneText(0), "Displays a Tip of the Day.");
+        m_pFrame->m_wndStatusBar->clearMessage();
+
+        pOpened->OnLastStep();
+        m_pFrame->UpdateStatusPanes();
+        EXPECT_EQ(m_pFrame->GetPaneText(0), "Drawing Mode");
+    }
 }
