@@ -95,8 +95,10 @@ public:
     void OnFilePrintPreview();
     void OnFilePageSetup();
     // Prints the pages the printer asks for (all when it names no range).
-    void PrintPages(QPrinter* pPrinter);
-    void OnBeginPrinting(QPrinter* pPrinter);
+    // A preview gets the canvas at the screen's resolution, not the
+    // printer's, so that the preview's reduction keeps thin lines.
+    void PrintPages(QPrinter* pPrinter, bool bPreview = false);
+    void OnBeginPrinting(QPrinter* pPrinter, bool bPreview = false);
     void OnEndPrinting();
     // The canvas as a raster printer shows it, at nDpi: border, figures, no grid.
     QImage RenderCanvasForPrint(int nDpi);

@@ -20,6 +20,11 @@ namespace {
 // Finer printers get the canvas image scaled up from this resolution: at
 // 1200 dpi the image of the canvas alone would take half a gigabyte.
 constexpr int kMaxRenderDpi = 600;
+// The preview shows the canvas image reduced to its zoom, and a reduction
+// by much more than half drops lines one pixel wide. At the screen's own
+// resolution (the canvas is 1024 x 768 screen pixels) the preview's usual
+// zooms stay below that, and its figures look as they do on screen.
+constexpr int kPreviewRenderDpi = 96;
 
 PageGrid PrinterPageGrid(QPrinter* pPrinter, CSize sizeCanvas)
 {
@@ -53,7 +58,7 @@ void CMyDrevikView::OnFilePrintPreview()
 {
     QPrintPreviewDialog dlg(GetPrinter(), this);
     connect(&dlg, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* pPrinter) { PrintPages(pPrinter); });
+            [this](QPrinter* pPrinter) { PrintPages(pPrinter, true); });
     dlg.exec();
 }
 
@@ -64,7 +69,7 @@ void CMyDrevikView::OnFilePageSetup()
 }
 
 // The printable page in device pixels decides the page grid.
-void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter)
+void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter, bool bPreview)
 {
     m_nPrintHorzRes = pPrinter->width();
     m_nPrintVertRes = pPrinter->height();
@@ -72,7 +77,7 @@ void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter)
     m_nPageColumns = grid.nColumns;
     m_nPageRows = grid.nRows;
     m_nPrintDpi = std::max(1, pPrinter->logicalDpiX());
-    m_nPrintRenderDpi = std::min(m_nPrintDpi, kMaxRenderDpi);
+    m_nPrintRenderDpi = std::min(m_nPrintDpi, bPreview ? kPreviewRenderDpi : kMaxRenderDpi);
     m_imagePrintCanvas = RenderCanvasForPrint(m_nPrintRenderDpi);
 }
 
@@ -81,9 +86,9 @@ void CMyDrevikView::OnEndPrinting()
     m_imagePrintCanvas = QImage();
 }
 
-void CMyDrevikView::PrintPages(QPrinter* pPrinter)
+void CMyDrevikView::PrintPages(QPrinter* pPrinter, bool bPreview)
 {
-    OnBeginPrinting(pPrinter);
+    OnBeginPrinting(pPrinter, bPreview);
     const int nCount = m_nPageColumns * m_nPageRows;
     int nFirst = 1;
     int nLast = nCount;
@@ -93,6 +98,11 @@ void CMyDrevikView::PrintPages(QPrinter* pPrinter)
     }
     QPainter painter;
     if (nFirst <= nLast && painter.begin(pPrinter)) {
+        // A PDF file gets the page pictures without loss (it would store
+        // them as JPEG, blurring every line); an enlarged or reduced
+        // picture is filtered rather than sampled.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const double dScale = double(m_nPrintDpi) / m_nPrintRenderDpi;
         for (int nPage = nFirst; nPage <= nLast; ++nPage) {
             if (nPage > nFirst)
