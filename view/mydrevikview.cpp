@@ -3,6 +3,7 @@
 #include "view/mydrevikview.h"
 
 #include "document/mydrevikdoc.h"
+#include "view/scrollbarstyle.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -70,6 +71,8 @@ void CMyDrevikView::PreCreateWindow()
     viewport()->setAttribute(Qt::WA_StaticContents);
     viewport()->setCursor(m_hCursor);
     setFocusPolicy(Qt::StrongFocus);
+    CScrollBarStyle::Apply(horizontalScrollBar());
+    CScrollBarStyle::Apply(verticalScrollBar());
 }
 
 void CMyDrevikView::OnInitialUpdate()
