@@ -128,15 +128,12 @@ TEST_F(ViewTest, previewKeepsThinLinesWhole)
     printer.setResolution(1200);
     printer.setPageSize(QPageSize(QPageSize::A4));
     QPrintPreviewWidget preview(&printer);
-    QObject::connect(&preview, &QPrintPreviewWidget::paintRequested,
-                     [this](QPrinter* pPrinter) { view.PrintPages(pPrinter, true); });
-    // The zooms a preview window usually shows a page at; far below them a
-    // page picture cannot keep every line of one pixel.
-    for (const double dZoom : {0.5, 0.6, 0.75, 1.0, 1.5}) {
+    view.ConnectPreview(&preview);
+    // 0.375 is what the preview window opens at to show a whole page.
+    for (const double dZoom : {0.3, 0.375, 0.5, 0.6, 0.75, 1.0, 1.5}) {
         preview.resize(1200, 1000);
         preview.setZoomFactor(dZoom);
         preview.show();
-        preview.updatePreview();
         QCoreApplication::processEvents();
         // The first page's top left, where the rectangle is.
         auto* pPages = preview.findChild<QGraphicsView*>();

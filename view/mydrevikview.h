@@ -22,6 +22,7 @@
 
 class CFigure;
 class CMyDrevikDoc;
+class QPrintPreviewWidget;
 class QPrinter;
 
 class CMyDrevikView : public QAbstractScrollArea, public CView {
@@ -99,6 +100,9 @@ public:
     // printer's, so that the preview's reduction keeps thin lines.
     void PrintPages(QPrinter* pPrinter, bool bPreview = false);
     void OnBeginPrinting(QPrinter* pPrinter, bool bPreview = false);
+    // Lets a preview widget show this view's pages, each time at the
+    // resolution its zoom shows them at.
+    void ConnectPreview(QPrintPreviewWidget* pPreview);
     void OnEndPrinting();
     // The canvas as a raster printer shows it, at nDpi: border, figures, no grid.
     QImage RenderCanvasForPrint(int nDpi);
@@ -171,6 +175,7 @@ private:
     QImage m_imagePrintCanvas;
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;
+    int m_nPreviewDpi = 0;
 };
 
 // The wait before each figure of an animated replay, in milliseconds, for

@@ -11,20 +11,29 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // Finer printers get the canvas image scaled up from this resolution: at
 // 1200 dpi the image of the canvas alone would take half a gigabyte.
 constexpr int kMaxRenderDpi = 600;
-// The preview shows the canvas image reduced to its zoom, and a reduction
-// by much more than half drops lines one pixel wide. At the screen's own
-// resolution (the canvas is 1024 x 768 screen pixels) the preview's usual
-// zooms stay below that, and its figures look as they do on screen.
-constexpr int kPreviewRenderDpi = 96;
+// The preview shows the page picture at its zoom, and a reduction by much
+// more than half drops lines one pixel wide. So a preview gets the canvas
+// at the resolution it shows it at, rounded up to a step of this many dpi
+// so that small zoom changes keep the picture.
+constexpr int kPreviewDpiStep = 8;
+constexpr int kMinPreviewDpi = 16;
+
+int PreviewRenderDpi(double dShownDpi)
+{
+    const int nDpi = int(std::ceil(dShownDpi / kPreviewDpiStep)) * kPreviewDpiStep;
+    return std::clamp(nDpi, kMinPreviewDpi, kMaxRenderDpi);
+}
 
 PageGrid PrinterPageGrid(QPrinter* pPrinter, CSize sizeCanvas)
 {
@@ -57,9 +66,24 @@ void CMyDrevikView::OnFilePrintDirect()
 void CMyDrevikView::OnFilePrintPreview()
 {
     QPrintPreviewDialog dlg(GetPrinter(), this);
-    connect(&dlg, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* pPrinter) { PrintPages(pPrinter, true); });
+    if (QPrintPreviewWidget* pPreview = dlg.findChild<QPrintPreviewWidget*>())
+        ConnectPreview(pPreview);
     dlg.exec();
+}
+
+void CMyDrevikView::ConnectPreview(QPrintPreviewWidget* pPreview)
+{
+    m_nPreviewDpi = 0;
+    connect(pPreview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* pPrinter) { PrintPages(pPrinter, true); });
+    // A new zoom may need the pages again at another resolution.
+    connect(pPreview, &QPrintPreviewWidget::previewChanged, this, [this, pPreview] {
+        const int nDpi = PreviewRenderDpi(pPreview->zoomFactor() * pPreview->logicalDpiX());
+        if (nDpi != m_nPreviewDpi) {
+            m_nPreviewDpi = nDpi;
+            pPreview->updatePreview();
+        }
+    });
 }
 
 void CMyDrevikView::OnFilePageSetup()
@@ -77,7 +101,8 @@ void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter, bool bPreview)
     m_nPageColumns = grid.nColumns;
     m_nPageRows = grid.nRows;
     m_nPrintDpi = std::max(1, pPrinter->logicalDpiX());
-    m_nPrintRenderDpi = std::min(m_nPrintDpi, bPreview ? kPreviewRenderDpi : kMaxRenderDpi);
+    const int nPreviewDpi = m_nPreviewDpi > 0 ? m_nPreviewDpi : PreviewRenderDpi(96);
+    m_nPrintRenderDpi = std::min(m_nPrintDpi, bPreview ? nPreviewDpi : kMaxRenderDpi);
     m_imagePrintCanvas = RenderCanvasForPrint(m_nPrintRenderDpi);
 }
 
