@@ -7,8 +7,33 @@
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+// "--help" and "--version" answer before any window system is touched, so
+// they work without a display.
+bool PrintInformation(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    CCommandLineInfo cmdInfo;
+    cmdInfo.ParseCommandLine(arguments);
+    if (!cmdInfo.m_bShowHelp && !cmdInfo.m_bShowVersion)
+        return false;
+    const QString strText = cmdInfo.m_bShowHelp ? CCommandLineInfo::GetUsageText()
+                                                : CCommandLineInfo::GetVersionText();
+    std::fputs(strText.toLocal8Bit().constData(), stdout);
+    return true;
+}
+
+} // namespace
+
 int main(int argc, char** argv)
 {
+    if (PrintInformation(argc, argv))
+        return 0;
     QApplication app(argc, argv);
     SetApplicationIdentity();
 

@@ -1,6 +1,7 @@
 #include "platform/cmdrouting.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
 #include <QPointer>
 
@@ -18,10 +19,11 @@ QAction* CCmdRouter::AddAction(UINT nID, const QString& strText, bool bCheckable
             // A command may close the window that owns the router.
             const QPointer<CCmdRouter> pAlive(this);
             RouteCommand(nID);
-            // Qt has flipped a checkable action by itself; the update rule
-            // decides what it shows.
+            // Qt has flipped a checkable action by itself, and in a group of
+            // one-of-many choices cleared the others; the update rules
+            // decide what they show.
             if (pAlive)
-                UpdateAction(nID);
+                UpdateActionAndGroup(nID);
         });
     }
     if (bCheckable)
@@ -64,6 +66,19 @@ void CCmdRouter::UpdateAction(UINT nID)
     if (!bHandled)
         cmdUI.Enable(FALSE);
     ApplyUpdate(pAction, cmdUI);
+}
+
+void CCmdRouter::UpdateActionAndGroup(UINT nID)
+{
+    QAction* pAction = GetAction(nID);
+    QActionGroup* pGroup = pAction ? pAction->actionGroup() : nullptr;
+    if (!pGroup) {
+        UpdateAction(nID);
+        return;
+    }
+    for (const auto& [nMemberID, pMember] : m_actions)
+        if (pMember->actionGroup() == pGroup)
+            UpdateAction(nMemberID);
 }
 
 void CCmdRouter::UpdateAllActions()

@@ -37,6 +37,8 @@ public:
     // Evaluates the update rule of nID along the chain and applies it to
     // its action; a command nobody handles is disabled.
     void UpdateAction(UINT nID);
+    // nID and every action in its group of one-of-many choices, if any.
+    void UpdateActionAndGroup(UINT nID);
     void UpdateAllActions();
 
     // Refreshes every action each time the menu is about to open.

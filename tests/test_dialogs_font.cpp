@@ -9,6 +9,8 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFontDialog>
+#include <QLineEdit>
+#include <QListView>
 #include <QPushButton>
 #include <gtest/gtest.h>
 
@@ -86,3 +88,48 @@ TEST(FontColorDialog, opensOnBlackAndOnlyOkWrites)
     EXPECT_EQ(dlg.m_logFont.lfUnderline, 1);
     EXPECT_STREQ(dlg.m_logFont.lfFaceName, "DejaVu Sans");
 }
+
+// Escape and Enter in the font chooser answer for the whole dialog, once;
+// an empty window with the colour box must not stay behind.
+struct FontKeyCase {
+    const char* pszName;
+    int nKey;
+    int nResult;
+};
+
+class FontColorDialogKeys : public ::testing::TestWithParam<FontKeyCase> {};
+
+TEST_P(FontColorDialogKeys, closeTheWholeDialog)
+{
+    LOGFONT lf;
+    std::strcpy(lf.lfFaceName, "DejaVu Sans");
+    CFontColorDlg dlg(lf);
+    bool bStillShown = true;
+    int nFinished = 0;
+    QColor colorSample;
+    DriveNextModal([&](QDialog* pDialog) {
+        QObject::connect(pDialog, &QDialog::finished, [&nFinished] { ++nFinished; });
+        auto* pColor = pDialog->findChild<QComboBox*>(kColorChooserName);
+        auto* pFontChooser = pDialog->findChild<QFontDialog*>(kFontChooserName);
+        ASSERT_TRUE(pColor && pFontChooser);
+        pColor->setCurrentIndex(pColor->findText("Blue"));
+        QLineEdit* pSample = FindFontSample(pFontChooser);
+        ASSERT_NE(pSample, nullptr);
+        colorSample = pSample->palette().color(QPalette::Text);
+        auto* pFamilies = pFontChooser->findChild<QListView*>();
+        ASSERT_NE(pFamilies, nullptr);
+        pFamilies->setFocus();
+        PressKey(pFamilies, GetParam().nKey);
+        bStillShown = pDialog->isVisible();
+    });
+    EXPECT_EQ(dlg.DoModal(), GetParam().nResult);
+    EXPECT_FALSE(bStillShown);
+    EXPECT_EQ(nFinished, 1);
+    EXPECT_EQ(colorSample, QColor(0, 0, 255));
+    EXPECT_EQ(dlg.m_color, GetParam().nResult == IDOK ? RGB(0, 0, 255) : COLORREF(0));
+}
+
+INSTANTIATE_TEST_SUITE_P(InTheFamilyList, FontColorDialogKeys,
+                         ::testing::Values(FontKeyCase{"escapeCancels", Qt::Key_Escape, IDCANCEL},
+                                           FontKeyCase{"enterAccepts", Qt::Key_Return, IDOK}),
+                         [](const auto& info) { return std::string(info.param.pszName); });

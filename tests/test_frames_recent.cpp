@@ -133,7 +133,8 @@ TEST(FramesChildFrame, newChildIsScreenWideAndNinetyPixelsShort)
     CMyDrevikDoc doc;
     doc.OnNewDocument();
     auto pFrame = MakeMainFrame();
-    // Whatever the main frame's size, smaller or larger than the screen.
+    // The rule's size, but never more than the area shows: a main frame
+    // smaller than the screen cuts it, a larger one does not.
     for (const QSize& sizeFrame : {QSize(500, 400), QSize(2500, 1800)}) {
         pFrame->resize(sizeFrame);
         pFrame->show();
@@ -141,7 +142,11 @@ TEST(FramesChildFrame, newChildIsScreenWideAndNinetyPixelsShort)
         CChildFrame* pChild = pFrame->AddChildFrame(new CMyDrevikView(&doc));
         QApplication::processEvents();
         const QSize sizeScreen = pChild->screen()->size();
-        EXPECT_EQ(pChild->size(), QSize(sizeScreen.width(), sizeScreen.height() - 90)) << sizeFrame.width();
+        const QSize sizeArea = pFrame->GetMdiArea()->viewport()->size();
+        const QPoint ptAt = pChild->pos();
+        const QSize sizeRoom(sizeArea.width() - ptAt.x(), sizeArea.height() - ptAt.y());
+        EXPECT_EQ(pChild->size(), QSize(sizeScreen.width(), sizeScreen.height() - 90).boundedTo(sizeRoom))
+            << sizeFrame.width();
         EXPECT_EQ(pFrame->GetActiveView(), pChild->GetView());
     }
 }

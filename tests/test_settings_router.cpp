@@ -8,7 +8,9 @@
 #include "tests/commandnames.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QMenu>
+#include <QStyleOptionMenuItem>
 #include <gtest/gtest.h>
 
 #include <set>
@@ -40,6 +42,17 @@ public:
     }
     int m_nColorRuns = 0;
     bool m_bColorEnabled = false;
+};
+
+// The style option a menu gives one of its items when it draws it.
+class CMenuProbe : public QMenu {
+public:
+    QStyleOptionMenuItem Option(QMenu* pMenu, QAction* pAction)
+    {
+        QStyleOptionMenuItem option;
+        static_cast<CMenuProbe*>(pMenu)->initStyleOption(&option, pAction);
+        return option;
+    }
 };
 
 class CommandRouter : public ::testing::Test {
@@ -157,3 +170,50 @@ TEST_F(CommandRouter, settingsActionsCarryTheirTextsAndCoverEveryCommand)
     }
     EXPECT_EQ(FindSettingsCommandText(ID_FILE_NEW), nullptr);
 }
+
+// Units, tools, fill styles and pen styles are one-of-many choices: their
+// items carry the radio mark, and choosing one leaves it the only one shown.
+struct ChoiceSet {
+    const char* pszName;
+    std::vector<UINT> ids;
+};
+
+class ExclusiveChoices : public CommandRouter, public ::testing::WithParamInterface<ChoiceSet> {};
+
+TEST_P(ExclusiveChoices, showTheRadioMarkAndExactlyOneIsCurrent)
+{
+    const std::vector<UINT>& ids = GetParam().ids;
+    QActionGroup* pGroup = Action(ids.front())->actionGroup();
+    ASSERT_NE(pGroup, nullptr);
+    EXPECT_TRUE(pGroup->isExclusive());
+    EXPECT_EQ(pGroup->actions().size(), qsizetype(ids.size()));
+
+    // The menu draws the item as a one-of-many choice.
+    QMenu menu;
+    for (UINT nID : ids) {
+        EXPECT_EQ(Action(nID)->actionGroup(), pGroup) << nID;
+        menu.addAction(Action(nID));
+    }
+    CMenuProbe probe;
+    QStyleOptionMenuItem option = probe.Option(&menu, Action(ids.back()));
+    EXPECT_EQ(option.checkType, QStyleOptionMenuItem::Exclusive);
+
+    // Choosing the last, then the first: one mark each time, where the
+    // setting is.
+    for (UINT nChosen : {ids.back(), ids.front()}) {
+        Action(nChosen)->trigger();
+        for (UINT nID : ids)
+            EXPECT_EQ(Action(nID)->isChecked(), nID == nChosen) << GetParam().pszName << " " << nID;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, ExclusiveChoices,
+    ::testing::Values(
+        ChoiceSet{"units", {32805, 32806, 32807, 32808, 32809, 32810}},
+        ChoiceSet{"tools", {32771, 32772, 32773, 32786, 32787, 32785, 32776, 32795, 32796, 32821, 32822, 32824,
+                            32823, 32825, 32812, 32818, 32820, 32817, 32826, 32842, 32852, 32853, 32866, 32868}},
+        ChoiceSet{"fillStyles", {32798, 32799, 32800, 32801, 32802, 32803, 32804, 32882, 32884, 32883, 32888,
+                                 32885, 32887, 32886}},
+        ChoiceSet{"penStyles", {32828, 32829, 32830, 32831, 32832}}),
+    [](const auto& info) { return std::string(info.param.pszName); });

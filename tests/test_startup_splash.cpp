@@ -51,6 +51,13 @@ TEST_F(SplashFixture, showsOnceOverTheFrameAndNeverWhenDisabled)
     EXPECT_EQ(pSplash->size(), QSize(kSplashWidth, kSplashHeight));
     EXPECT_TRUE(pSplash->isWindow());
     EXPECT_FALSE(pSplash->IsHiding());
+    // A splash window that stays above the main frame shown after it.
+    EXPECT_EQ(pSplash->windowType(), Qt::SplashScreen);
+    EXPECT_TRUE(pSplash->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(pSplash->windowFlags().testFlag(Qt::FramelessWindowHint));
+    m_pOwner->show();
+    QCoreApplication::processEvents();
+    EXPECT_TRUE(pSplash->isVisible());
 
     CSplashWindow::ShowSplashScreen(m_pOwner.get());
     EXPECT_EQ(CSplashWindow::GetSplashWindow(), pSplash);

@@ -4,6 +4,7 @@
 #include "app/tips/tipofdaydlg.h"
 #include "resources/resource.h"
 #include "tips_testing.h"
+#include "widget_driver.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -57,23 +58,39 @@ TEST(TipsDialog, opensOnTheFetchedTipAndNextTipUndoesAnUnkeptClick)
     EXPECT_FALSE(fixture.Profile()->contains(kTipStartUp));
 }
 
-TEST(TipsDialog, onlyCloseStoresTheStartUpChoice)
+// Every way of closing the window keeps the box as the user left it.
+enum class TipClosing { CloseButton, EnterKey, EscapeKey, CloseBox };
+
+std::string TipClosingName(const ::testing::TestParamInfo<TipClosing>& info)
+{
+    static const char* const s_names[] = {"closeButton", "enterKey", "escapeKey", "closeBox"};
+    return s_names[int(info.param)];
+}
+
+class TipsDialogClosing : public ::testing::TestWithParam<TipClosing> {
+protected:
+    static void CloseWindow(TipWindow& wnd, TipClosing nWay)
+    {
+        switch (nWay) {
+        case TipClosing::CloseButton: wnd.m_pClose->click(); break;
+        case TipClosing::EnterKey: PressKey(wnd.m_pDialog.get(), Qt::Key_Return); break;
+        case TipClosing::EscapeKey: PressKey(wnd.m_pDialog.get(), Qt::Key_Escape); break;
+        case TipClosing::CloseBox: wnd.m_pDialog->close(); break;
+        }
+    }
+};
+
+TEST_P(TipsDialogClosing, storesTheStartUpChoice)
 {
     TipsFixture fixture;
     const QString strPath = fixture.WriteTips(kTips);
     {
         CTipOfDayDlg dlg(nullptr, fixture.Profile(), strPath);
         TipWindow wnd(dlg);
+        wnd.m_pDialog->show();
         wnd.m_pStartup->setChecked(false);
-        wnd.m_pDialog->reject();  // Escape or the close box
-    }
-    EXPECT_FALSE(fixture.Profile()->contains(kTipStartUp));
-    {
-        CTipOfDayDlg dlg(nullptr, fixture.Profile(), strPath);
-        TipWindow wnd(dlg);
-        wnd.m_pStartup->setChecked(false);
-        wnd.m_pClose->click();
-        EXPECT_EQ(wnd.m_pDialog->result(), QDialog::Accepted);
+        CloseWindow(wnd, GetParam());
+        EXPECT_FALSE(wnd.m_pDialog->isVisible());
         EXPECT_FALSE(dlg.m_bStartup);
     }
     EXPECT_EQ(fixture.Profile()->value(kTipStartUp).toInt(), 1);
@@ -81,15 +98,21 @@ TEST(TipsDialog, onlyCloseStoresTheStartUpChoice)
         // The next start shows no tip, yet the position still moves on.
         CTipOfDayDlg dlg(nullptr, fixture.Profile(), strPath);
         EXPECT_FALSE(dlg.m_bStartup);
-        EXPECT_EQ(dlg.m_strTip, "One\n");
+        EXPECT_EQ(dlg.m_strTip, "Two\n");
         TipWindow wnd(dlg);
+        wnd.m_pDialog->show();
         EXPECT_FALSE(wnd.m_pStartup->isChecked());
         wnd.m_pStartup->setChecked(true);
-        wnd.m_pClose->click();
+        CloseWindow(wnd, GetParam());
     }
     EXPECT_EQ(fixture.Profile()->value(kTipStartUp).toInt(), 0);
-    EXPECT_EQ(fixture.Profile()->value(kTipFilePos).toLongLong(), 4);
+    EXPECT_EQ(fixture.Profile()->value(kTipFilePos).toLongLong(), 8);
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryWay, TipsDialogClosing,
+                         ::testing::Values(TipClosing::CloseButton, TipClosing::EnterKey,
+                                           TipClosing::EscapeKey, TipClosing::CloseBox),
+                         TipClosingName);
 
 TEST(TipsDialog, withoutATipsFileNextTipIsDisabled)
 {

@@ -1,10 +1,15 @@
 // Printing: the page grid over the canvas, the page origins, the canvas
 // image a raster printer gets, and a whole job written to a PDF file.
+#include "figures/rectangles.h"
 #include "view/printpages.h"
 #include "viewtesting.h"
 #include "colortesting.h"
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QGraphicsView>
+#include <QScrollBar>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -91,3 +96,76 @@ TEST_F(ViewTest, printJobHasEveryPageOfTheGridOrTheRangeAsked)
 }
 
 }  // namespace
+
+namespace {
+
+// The most reddish pixels in any one column (bVertical) or row: a side
+// of a dashed rectangle, where the dashes survive.
+int MostRedInALine(const QImage& image, bool bVertical)
+{
+    const int nOuter = bVertical ? image.width() : image.height();
+    const int nInner = bVertical ? image.height() : image.width();
+    int nBest = 0;
+    for (int i = 0; i < nOuter; ++i) {
+        int nCount = 0;
+        for (int j = 0; j < nInner; ++j) {
+            const QColor color = image.pixelColor(bVertical ? i : j, bVertical ? j : i);
+            nCount += color.red() - color.green() > 40 ? 1 : 0;
+        }
+        nBest = std::max(nBest, nCount);
+    }
+    return nBest;
+}
+
+}  // namespace
+
+// The preview reduces the page to its zoom; a dashed rectangle, whose pen is
+// one printer pixel wide, keeps its sides there at every zoom.
+TEST_F(ViewTest, previewKeepsThinLinesWhole)
+{
+    // Four inches wide, three tall.
+    doc.AddFigure(std::make_unique<CRectangle>(2540, -2540, 12700, -10160, kRed, 1, FALSE, PS_DASH));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setResolution(1200);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    QPrintPreviewWidget preview(&printer);
+    view.ConnectPreview(&preview);
+    // 0.375 is what the preview window opens at to show a whole page.
+    for (const double dZoom : {0.3, 0.375, 0.5, 0.6, 0.75, 1.0, 1.5}) {
+        preview.resize(1200, 1000);
+        preview.setZoomFactor(dZoom);
+        preview.show();
+        QCoreApplication::processEvents();
+        // The first page's top left, where the rectangle is.
+        auto* pPages = preview.findChild<QGraphicsView*>();
+        ASSERT_NE(pPages, nullptr);
+        pPages->horizontalScrollBar()->setValue(0);
+        pPages->verticalScrollBar()->setValue(0);
+        QCoreApplication::processEvents();
+        const QImage image = preview.grab().toImage();
+        // A page at zoom 1 shows an inch as the screen's logical dpi.
+        const double dInch = preview.logicalDpiX() * dZoom;
+        EXPECT_GE(MostRedInALine(image, false), int(4 * dInch * 0.4)) << "zoom " << dZoom;
+        EXPECT_GE(MostRedInALine(image, true), int(3 * dInch * 0.4)) << "zoom " << dZoom;
+    }
+}
+
+// A PDF file keeps the page pictures without loss: no JPEG in it.
+TEST_F(ViewTest, pdfPagesAreStoredLosslessly)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    doc.AddFigure(std::make_unique<CRectangle>(2540, -2540, 12700, -10160, kRed, 1, FALSE, PS_DASH));
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setResolution(150);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    const QString strPath = dir.filePath(QStringLiteral("job.pdf"));
+    printer.setOutputFileName(strPath);
+    view.PrintPages(&printer);
+    QFile file(strPath);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray bytes = file.readAll();
+    EXPECT_FALSE(bytes.contains("/DCTDecode")) << "a page picture went in as JPEG";
+    EXPECT_TRUE(bytes.contains("/Image"));
+}

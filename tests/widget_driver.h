@@ -41,3 +41,12 @@ inline void TypeText(QWidget* pWidget, const QString& strText)
         QApplication::sendEvent(pWidget, &release);
     }
 }
+
+// Presses and releases one key on pWidget, as the keyboard would.
+inline void PressKey(QWidget* pWidget, int nKey)
+{
+    QKeyEvent press(QEvent::KeyPress, nKey, Qt::NoModifier);
+    QApplication::sendEvent(pWidget, &press);
+    QKeyEvent release(QEvent::KeyRelease, nKey, Qt::NoModifier);
+    QApplication::sendEvent(pWidget, &release);
+}

@@ -3,6 +3,7 @@
 #include "view/mydrevikview.h"
 
 #include "document/mydrevikdoc.h"
+#include "view/scrollbarstyle.h"
 
 #include <QEvent>
 #include <QPaintEvent>
@@ -78,6 +79,8 @@ void CMyDrevikView::PreCreateWindow()
     // The status bar follows the pointer even with no button down.
     viewport()->setMouseTracking(true);
     setFocusPolicy(Qt::StrongFocus);
+    CScrollBarStyle::Apply(horizontalScrollBar());
+    CScrollBarStyle::Apply(verticalScrollBar());
 }
 
 void CMyDrevikView::OnInitialUpdate()

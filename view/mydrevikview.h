@@ -32,6 +32,7 @@
 
 class CFigure;
 class CMyDrevikDoc;
+class QPrintPreviewWidget;
 class QPrinter;
 
 // A paint gets this long at once; past it, the rest comes in slices of
@@ -129,8 +130,13 @@ public:
     void OnFilePrintPreview();
     void OnFilePageSetup();
     // Prints the pages the printer asks for (all when it names no range).
-    void PrintPages(QPrinter* pPrinter);
-    void OnBeginPrinting(QPrinter* pPrinter);
+    // A preview gets the canvas at the screen's resolution, not the
+    // printer's, so that the preview's reduction keeps thin lines.
+    void PrintPages(QPrinter* pPrinter, bool bPreview = false);
+    void OnBeginPrinting(QPrinter* pPrinter, bool bPreview = false);
+    // Lets a preview widget show this view's pages, each time at the
+    // resolution its zoom shows them at.
+    void ConnectPreview(QPrintPreviewWidget* pPreview);
     void OnEndPrinting();
     // The canvas as a raster printer shows it, at nDpi: border, figures, no grid.
     QImage RenderCanvasForPrint(int nDpi);
@@ -335,6 +341,7 @@ private:
     QImage m_imagePrintCanvas;
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;
+    int m_nPreviewDpi = 0;
 };
 
 // The wait before each figure of an animated replay, in milliseconds, for

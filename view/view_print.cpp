@@ -11,15 +11,29 @@
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
 #include <QPrinter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
 // Finer printers get the canvas image scaled up from this resolution: at
 // 1200 dpi the image of the canvas alone would take half a gigabyte.
 constexpr int kMaxRenderDpi = 600;
+// The preview shows the page picture at its zoom, and a reduction by much
+// more than half drops lines one pixel wide. So a preview gets the canvas
+// at the resolution it shows it at, rounded up to a step of this many dpi
+// so that small zoom changes keep the picture.
+constexpr int kPreviewDpiStep = 8;
+constexpr int kMinPreviewDpi = 16;
+
+int PreviewRenderDpi(double dShownDpi)
+{
+    const int nDpi = int(std::ceil(dShownDpi / kPreviewDpiStep)) * kPreviewDpiStep;
+    return std::clamp(nDpi, kMinPreviewDpi, kMaxRenderDpi);
+}
 
 PageGrid PrinterPageGrid(QPrinter* pPrinter, CSize sizeCanvas)
 {
@@ -52,9 +66,24 @@ void CMyDrevikView::OnFilePrintDirect()
 void CMyDrevikView::OnFilePrintPreview()
 {
     QPrintPreviewDialog dlg(GetPrinter(), this);
-    connect(&dlg, &QPrintPreviewDialog::paintRequested, this,
-            [this](QPrinter* pPrinter) { PrintPages(pPrinter); });
+    if (QPrintPreviewWidget* pPreview = dlg.findChild<QPrintPreviewWidget*>())
+        ConnectPreview(pPreview);
     dlg.exec();
+}
+
+void CMyDrevikView::ConnectPreview(QPrintPreviewWidget* pPreview)
+{
+    m_nPreviewDpi = 0;
+    connect(pPreview, &QPrintPreviewWidget::paintRequested, this,
+            [this](QPrinter* pPrinter) { PrintPages(pPrinter, true); });
+    // A new zoom may need the pages again at another resolution.
+    connect(pPreview, &QPrintPreviewWidget::previewChanged, this, [this, pPreview] {
+        const int nDpi = PreviewRenderDpi(pPreview->zoomFactor() * pPreview->logicalDpiX());
+        if (nDpi != m_nPreviewDpi) {
+            m_nPreviewDpi = nDpi;
+            pPreview->updatePreview();
+        }
+    });
 }
 
 void CMyDrevikView::OnFilePageSetup()
@@ -64,7 +93,7 @@ void CMyDrevikView::OnFilePageSetup()
 }
 
 // The printable page in device pixels decides the page grid.
-void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter)
+void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter, bool bPreview)
 {
     m_nPrintHorzRes = pPrinter->width();
     m_nPrintVertRes = pPrinter->height();
@@ -72,7 +101,8 @@ void CMyDrevikView::OnBeginPrinting(QPrinter* pPrinter)
     m_nPageColumns = grid.nColumns;
     m_nPageRows = grid.nRows;
     m_nPrintDpi = std::max(1, pPrinter->logicalDpiX());
-    m_nPrintRenderDpi = std::min(m_nPrintDpi, kMaxRenderDpi);
+    const int nPreviewDpi = m_nPreviewDpi > 0 ? m_nPreviewDpi : PreviewRenderDpi(96);
+    m_nPrintRenderDpi = std::min(m_nPrintDpi, bPreview ? nPreviewDpi : kMaxRenderDpi);
     m_imagePrintCanvas = RenderCanvasForPrint(m_nPrintRenderDpi);
 }
 
@@ -81,9 +111,9 @@ void CMyDrevikView::OnEndPrinting()
     m_imagePrintCanvas = QImage();
 }
 
-void CMyDrevikView::PrintPages(QPrinter* pPrinter)
+void CMyDrevikView::PrintPages(QPrinter* pPrinter, bool bPreview)
 {
-    OnBeginPrinting(pPrinter);
+    OnBeginPrinting(pPrinter, bPreview);
     const int nCount = m_nPageColumns * m_nPageRows;
     int nFirst = 1;
     int nLast = nCount;
@@ -93,6 +123,11 @@ void CMyDrevikView::PrintPages(QPrinter* pPrinter)
     }
     QPainter painter;
     if (nFirst <= nLast && painter.begin(pPrinter)) {
+        // A PDF file gets the page pictures without loss (it would store
+        // them as JPEG, blurring every line); an enlarged or reduced
+        // picture is filtered rather than sampled.
+        painter.setRenderHint(QPainter::LosslessImageRendering);
+        painter.setRenderHint(QPainter::SmoothPixmapTransform);
         const double dScale = double(m_nPrintDpi) / m_nPrintRenderDpi;
         for (int nPage = nFirst; nPage <= nLast; ++nPage) {
             if (nPage > nFirst)

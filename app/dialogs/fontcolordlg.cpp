@@ -8,6 +8,8 @@
 #include <QDialogButtonBox>
 #include <QFontDialog>
 #include <QFormLayout>
+#include <QGroupBox>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QVBoxLayout>
 
@@ -47,6 +49,26 @@ QComboBox* MakeColorChooser()
 
 } // namespace
 
+QLineEdit* FindFontSample(QFontDialog* pFontChooser)
+{
+    const auto groups = pFontChooser->findChildren<QGroupBox*>();
+    for (QGroupBox* pGroup : groups)
+        if (pGroup->title().contains(QStringLiteral("Sample"), Qt::CaseInsensitive))
+            return pGroup->findChild<QLineEdit*>();
+    return nullptr;
+}
+
+void ShowColorInSample(QFontDialog* pFontChooser, const QComboBox* pColor)
+{
+    QLineEdit* pSample = FindFontSample(pFontChooser);
+    if (!pSample)
+        return;
+    const COLORREF color = COLORREF(pColor->currentData().toUInt());
+    QPalette palette = pSample->palette();
+    palette.setColor(QPalette::Text, QColor(GetRValue(color), GetGValue(color), GetBValue(color)));
+    pSample->setPalette(palette);
+}
+
 QDialog* CFontColorDlg::CreateDialogWindow(QWidget* pParent)
 {
     auto* pDialog = new QDialog(pParent);
@@ -69,13 +91,21 @@ QDialog* CFontColorDlg::CreateDialogWindow(QWidget* pParent)
 
     auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
     pLayout->addWidget(pButtons);
+    auto fnAccept = [this, pDialog, pFontChooser, pColor] {
+        FontToLogFont(pFontChooser->currentFont(), m_logFont);
+        m_color = COLORREF(pColor->currentData().toUInt());
+        pDialog->accept();
+    };
     QObject::connect(pButtons, &QDialogButtonBox::rejected, pDialog, &QDialog::reject);
-    QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog,
-                     [this, pDialog, pFontChooser, pColor] {
-                         FontToLogFont(pFontChooser->currentFont(), m_logFont);
-                         m_color = COLORREF(pColor->currentData().toUInt());
-                         pDialog->accept();
-                     });
+    QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog, fnAccept);
+    // The chooser is a dialog of its own and closes itself on Escape, and on
+    // Enter in its lists; that answer is the whole dialog's.
+    QObject::connect(pFontChooser, &QDialog::rejected, pDialog, &QDialog::reject);
+    QObject::connect(pFontChooser, &QDialog::accepted, pDialog, fnAccept);
+
+    ShowColorInSample(pFontChooser, pColor);
+    QObject::connect(pColor, &QComboBox::currentIndexChanged, pDialog,
+                     [pFontChooser, pColor] { ShowColorInSample(pFontChooser, pColor); });
     return pDialog;
 }
 

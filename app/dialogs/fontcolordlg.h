@@ -4,7 +4,10 @@
 
 #include "platform/types.h"
 
+class QComboBox;
 class QDialog;
+class QFontDialog;
+class QLineEdit;
 class QWidget;
 
 class CFontColorDlg {
@@ -24,3 +27,8 @@ public:
 // Object names of the two choosers inside the dialog window.
 inline constexpr const char* kFontChooserName = "fontChooser";
 inline constexpr const char* kColorChooserName = "colorChooser";
+
+// The sample text inside the font chooser, or null if the toolkit's chooser
+// has none; it shows the chosen text colour.
+QLineEdit* FindFontSample(QFontDialog* pFontChooser);
+void ShowColorInSample(QFontDialog* pFontChooser, const QComboBox* pColor);

@@ -5,6 +5,7 @@
 #include "platform/cmdtarget.h"
 
 #include <QMdiSubWindow>
+#include <QRect>
 #include <QSize>
 
 class CMyDrevikView;
@@ -22,9 +23,21 @@ public:
     static QSize GetCreateSize(const QSize& sizeScreen);
     // Applies that size for the screen the window shows on.
     void PreCreateWindow();
-    // The title is the title of the view's drawing.
+    // A frame rectangle moved and cut so that it lies inside an area of that
+    // size, its title bar buttons reachable: never larger than the area.
+    static QRect FitInsideArea(const QRect& rectFrame, const QSize& sizeArea);
+    // Fits this window into its area; a maximised or minimised one is left.
+    void FitInsideArea(const QSize& sizeArea);
+    // The title is the title of the view's drawing; none while maximised.
     void UpdateFrameTitle();
+
+protected:
+    void changeEvent(QEvent* pEvent) override;
+    void resizeEvent(QResizeEvent* pEvent) override;
 
 private:
     CMyDrevikView* m_pView;
+    // The size the rule or the user asked for; fitting never changes it.
+    QSize m_sizeWanted;
+    bool m_bFitting = false;
 };

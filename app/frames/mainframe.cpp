@@ -28,9 +28,17 @@ CMainFrame::CMainFrame(QWidget* pParent) : QMainWindow(pParent)
 
     m_pMdiArea = new QMdiArea(this);
     setCentralWidget(m_pMdiArea);
+    m_pMdiArea->viewport()->installEventFilter(this);
     connect(m_pMdiArea, &QMdiArea::subWindowActivated, this, [this] {
         UpdateMenuBar();
         UpdateTitles();
+    });
+
+    // A child window being maximised writes its name into the frame's title
+    // ("Korvada - a.kvd - [a.kvd]"); the title rule is put back at once.
+    connect(this, &QWidget::windowTitleChanged, this, [this] {
+        if (windowTitle() != GetFrameTitle())
+            QTimer::singleShot(0, this, &CMainFrame::UpdateTitles);
     });
 
     CreateMenus();
@@ -56,6 +64,7 @@ CMainFrame::~CMainFrame()
     // still reach it, and their closing must not switch the menus of a
     // frame that is half gone.
     disconnect(m_pMdiArea, nullptr, this, nullptr);
+    m_pMdiArea->viewport()->removeEventFilter(this);
     delete m_pMdiArea;
     m_pMdiArea = nullptr;
 }
@@ -97,6 +106,9 @@ CChildFrame* CMainFrame::AddChildFrame(CMyDrevikView* pView)
     // area may place a screen-wide window partly outside its left edge.
     const int nOffset = 24 * ((int(m_pMdiArea->subWindowList().size()) - 1) % 8);
     pChild->move(nOffset, nOffset);
+    // The size rule asks for the screen; the window gets no more than the
+    // area shows, so its buttons stay reachable and the view scrolls.
+    pChild->FitInsideArea(m_pMdiArea->viewport()->size());
     pChild->show();
     m_pMdiArea->setActiveSubWindow(pChild);
     UpdateMenuBar();
@@ -181,11 +193,27 @@ void CMainFrame::UpdateTitles()
     for (QMdiSubWindow* pSub : subWindows)
         if (CChildFrame* pChild = dynamic_cast<CChildFrame*>(pSub))
             pChild->UpdateFrameTitle();
-    CMyDrevikView* pView = GetActiveView();
-    const CDocument* pDoc = pView ? pView->CView::GetDocument() : nullptr;
-    const QString strTitle = pDoc && !pDoc->GetTitle().isEmpty()
-        ? kTitle + QStringLiteral(" - ") + pDoc->GetTitle()
-        : kTitle;
+    const QString strTitle = GetFrameTitle();
     if (windowTitle() != strTitle)
         setWindowTitle(strTitle);
+}
+
+QString CMainFrame::GetFrameTitle() const
+{
+    CMyDrevikView* pView = GetActiveView();
+    const CDocument* pDoc = pView ? pView->CView::GetDocument() : nullptr;
+    return pDoc && !pDoc->GetTitle().isEmpty() ? kTitle + QStringLiteral(" - ") + pDoc->GetTitle() : kTitle;
+}
+
+// A smaller area takes the child windows with it, so none hangs outside.
+bool CMainFrame::eventFilter(QObject* pWatched, QEvent* pEvent)
+{
+    if (m_pMdiArea && pWatched == m_pMdiArea->viewport() && pEvent->type() == QEvent::Resize) {
+        const QSize sizeArea = m_pMdiArea->viewport()->size();
+        const auto subWindows = m_pMdiArea->subWindowList();
+        for (QMdiSubWindow* pSub : subWindows)
+            if (CChildFrame* pChild = dynamic_cast<CChildFrame*>(pSub))
+                pChild->FitInsideArea(sizeArea);
+    }
+    return QMainWindow::eventFilter(pWatched, pEvent);
 }

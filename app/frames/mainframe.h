@@ -63,6 +63,7 @@ public:
     // Status bar (mainframe_status.cpp).
     // The update rules of panes 101, 103 and 104: their texts from the values.
     void UpdateStatusPanes();
+    void UpdateIdleMessage();
     // The text a pane shows: 0 for the prompt pane (a prompt while one is
     // up, else the idle text), 101, 103 or 104 for the number panes.
     QString GetPaneText(UINT nPaneID) const;
@@ -92,8 +93,12 @@ public:
     // hides the main tool bar and the status bar.
     QMenu* createPopupMenu() override { return nullptr; }
 
+    // The title: the program's name, then the active drawing's, each once.
+    QString GetFrameTitle() const;
+
 protected:
     void closeEvent(QCloseEvent* pEvent) override;
+    bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
 
 private:
     void CreateBars();

@@ -4,6 +4,7 @@
 
 #include "app/frames/commandstrings.h"
 #include "app/frames/statusformat.h"
+#include "document/mydrevikdoc.h"
 #include "view/mydrevikview.h"
 
 #include <QLabel>
@@ -83,6 +84,19 @@ void CMainFrame::UpdateStatusPanes()
     setText(ID_PANE_CURSOR, FormatCursorPane(m_nCursorX, m_nCursorY));
     setText(ID_PANE_DELTA, FormatDeltaPane(m_nDeltaX, m_nDeltaY));
     setText(ID_PANE_ANGLE, FormatAnglePane(m_dAngle));
+    UpdateIdleMessage();
+}
+
+// The idle text, or, while the active drawing holds figures and shows none
+// of them, what they are and how to see them.
+void CMainFrame::UpdateIdleMessage()
+{
+    CMyDrevikView* pView = GetActiveView();
+    CMyDrevikDoc* pDoc = pView ? pView->GetDocument() : nullptr;
+    const bool bHidden = pDoc && pDoc->GetCount() > 0 && pDoc->GetVisibleCount() == 0;
+    const QString strText = bHidden ? FormatHiddenFiguresMessage(pDoc->GetCount()) : LoadFrameString(IDS_IDLE_MESSAGE);
+    if (m_pIdlePane->text() != strText)
+        m_pIdlePane->setText(strText);
 }
 
 QLabel* CMainFrame::GetPane(UINT nPaneID) const

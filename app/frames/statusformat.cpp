@@ -50,3 +50,10 @@ QString FormatAnglePane(double dAngle)
     const int nHundredths = nValue % 100;
     return QStringLiteral("< %1.%2\u00B0").arg(nWhole).arg(nHundredths < 0 ? -nHundredths : nHundredths);
 }
+
+QString FormatHiddenFiguresMessage(int nFigures)
+{
+    if (nFigures == 1)
+        return QStringLiteral("This drawing holds 1 figure, not shown yet: Last Step shows it.");
+    return QStringLiteral("This drawing holds %1 figures, none shown yet: Last Step shows them.").arg(nFigures);
+}

@@ -26,3 +26,8 @@ int AngleHundredths(double dAngle);
 // Pane 104: "< %d.%d°" with the whole degrees and the absolute value of the
 // hundredths, which are printed without a leading zero (12.05 shows 12.5).
 QString FormatAnglePane(double dAngle);
+
+// The message pane while a drawing with nFigures figures shows none of them
+// (an opened drawing starts before its first step): how many there are and
+// how to see them, so the empty canvas is not taken for an empty file.
+QString FormatHiddenFiguresMessage(int nFigures);

@@ -4,6 +4,9 @@
 #include "resources/resource.h"
 
 #include <QAction>
+#include <QActionGroup>
+
+#include <span>
 
 namespace {
 
@@ -81,6 +84,35 @@ constexpr SettingsCommandText kTexts[] = {
     {ID_MODIFY_OPTIONS, "&Modify Options", nullptr, false},
 };
 
+// Commands of which exactly one is current: each set shows the radio mark
+// of a one-of-many choice, and choosing one clears the others at once.
+constexpr UINT kToolChoices[] = {
+    ID_TOOL_LINE, ID_TOOL_RECTANGLE, ID_TOOL_RECT_FILL, ID_TOOL_RECT_ROUND, ID_TOOL_RECT_ROUND_FILL,
+    ID_TOOL_ELLIPSE, ID_TOOL_ELLIPSE_FILL, ID_TOOL_RADIAL_CIRCLE, ID_TOOL_RADIAL_CIRCLE_FILL, ID_TOOL_ARC,
+    ID_TOOL_CHORD, ID_TOOL_CHORD_FILL, ID_TOOL_PIE, ID_TOOL_PIE_FILL, ID_TOOL_CENTRIC_LINES,
+    ID_TOOL_END_LINES, ID_TOOL_MEASURE, ID_TOOL_PARALLEL_LINES, ID_TOOL_BEZIER, ID_TOOL_POLYGON,
+    ID_TOOL_THREAD, ID_TOOL_TEXT, ID_TOOL_FREE_DRAW, ID_TOOL_FLOOD_FILL,
+};
+constexpr UINT kFillChoices[] = {
+    ID_FILL_SOLID, ID_FILL_DIAGONAL_DOWN, ID_FILL_CROSS, ID_FILL_DIAGONAL_CROSS, ID_FILL_DIAGONAL_UP,
+    ID_FILL_HORIZONTAL, ID_FILL_VERTICAL, ID_FILL_BIT_ARROW, ID_FILL_BIT_CIRCLE, ID_FILL_BIT_BIG_CROSS,
+    ID_FILL_BIT_DIAMOND, ID_FILL_BIT_HORZ_SINE, ID_FILL_BIT_SMALL_CROSS, ID_FILL_BIT_VERT_SINE,
+};
+constexpr UINT kPenChoices[] = {ID_PEN_SOLID, ID_PEN_DASH, ID_PEN_DOT, ID_PEN_DASHDOT, ID_PEN_DASHDOTDOT};
+constexpr UINT kUnitChoices[] = {
+    ID_UNITS_HIGH_METRIC, ID_UNITS_LOW_METRIC, ID_UNITS_HIGH_ENGLISH,
+    ID_UNITS_LOW_ENGLISH, ID_UNITS_TWIPS, ID_UNITS_PIXELS,
+};
+
+void AddExclusiveGroup(CCmdRouter& router, std::span<const UINT> ids)
+{
+    auto* pGroup = new QActionGroup(&router);
+    pGroup->setExclusionPolicy(QActionGroup::ExclusionPolicy::Exclusive);
+    for (UINT nID : ids)
+        if (QAction* pAction = router.GetAction(nID))
+            pGroup->addAction(pAction);
+}
+
 } // namespace
 
 const SettingsCommandText* FindSettingsCommandText(UINT nID)
@@ -105,4 +137,8 @@ void AddSettingsActions(CCmdRouter& router)
         if (!strTip.isEmpty())
             pAction->setToolTip(strTip);
     }
+    AddExclusiveGroup(router, kToolChoices);
+    AddExclusiveGroup(router, kFillChoices);
+    AddExclusiveGroup(router, kPenChoices);
+    AddExclusiveGroup(router, kUnitChoices);
 }

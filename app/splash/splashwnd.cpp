@@ -27,7 +27,9 @@ void CSplashWindow::ShowSplashScreen(QWidget* pParentWnd)
 }
 
 CSplashWindow::CSplashWindow(QWidget* pParentWnd, QImage bitmap)
-    : QWidget(pParentWnd, Qt::SplashScreen | Qt::FramelessWindowHint),
+    // The main frame is shown, and raised, after the splash window; above
+    // it, rather than beside it, the picture is seen for its whole time.
+    : QWidget(pParentWnd, Qt::SplashScreen | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint),
       m_bitmap(std::move(bitmap)),
       m_pOwner(pParentWnd)
 {
@@ -79,6 +81,10 @@ bool CSplashWindow::PreTranslateAppMessage(QObject* pReceiver, QEvent* pEvent)
 
 bool CSplashWindow::eventFilter(QObject* pReceiver, QEvent* pEvent)
 {
+    // A window manager may stack the main frame over the splash window when
+    // the frame appears; the splash window comes back to the top then.
+    if (pReceiver == m_pOwner && pEvent->type() == QEvent::Show)
+        QTimer::singleShot(0, this, [this] { raise(); });
     return PreTranslateAppMessage(pReceiver, pEvent);
 }
 

@@ -24,7 +24,8 @@ void SetApplicationIdentity()
     QCoreApplication::setOrganizationName(kProfileCompany);
     QCoreApplication::setApplicationName(kProfileApplication);
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVADA_VERSION));
-    QGuiApplication::setApplicationDisplayName(kProfileApplication);
+    // No display name: the desktop would append it to every window title,
+    // and the main frame's title already begins with the program's name.
     QGuiApplication::setDesktopFileName(kDesktopFileName);
     QApplication::setWindowIcon(ApplicationIcon());
 }

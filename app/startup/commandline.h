@@ -16,11 +16,20 @@ public:
     void ParseCommandLine(const QStringList& arguments);
 
     bool m_bShowSplash = true;
+    // "-h", "--help" or "-?": print the usage and end. "-v" or "--version":
+    // print the version and end. Neither needs a display.
+    bool m_bShowHelp = false;
+    bool m_bShowVersion = false;
     bool m_bRunEmbedded = false;
     bool m_bRunAutomated = false;
     ShellCommand m_nShellCommand = FileNew;
     // Absolute paths, in the order given.
     QStringList m_strFileNames;
+
+    // What "--help" prints: the file arguments and the switches known here.
+    static QString GetUsageText();
+    // What "--version" prints.
+    static QString GetVersionText();
 
 private:
     // True when the word was a switch; known ones take effect.

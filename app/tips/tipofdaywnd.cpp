@@ -118,11 +118,15 @@ QDialog* CTipOfDayDlg::CreateDialogWindow()
         OnNextTip();
         fnShowValues();
     });
-    // Only Close stores the choice; Escape and the close box leave it.
     QObject::connect(pClose, &QPushButton::clicked, pDialog, [this, pDialog, pStartup] {
         const bool bShow = pStartup->isChecked();
         pDialog->accept();
         OnClose(bShow);
+    });
+    // Escape and the close box end the dialog as well; the box's state is
+    // the user's choice however the window is closed, so it is kept too.
+    QObject::connect(pDialog, &QDialog::rejected, pDialog, [this, pStartup] {
+        OnClose(pStartup->isChecked());
     });
 
     ResizeInDialogUnits(pDialog, 231, 164);
