@@ -3,7 +3,7 @@
 #include "app/frames/childframe.h"
 #include "app/frames/mainframe.h"
 #include "app/startup/appshell.h"
-#include "app/startup/doctemplate.h"
+#include "app/documents/doctemplate.h"
 #include "document/mydrevikdoc.h"
 #include "figures/line.h"
 #include "startup_testing.h"
