@@ -44,13 +44,14 @@ public:
     bool m_bColorEnabled = false;
 };
 
-// The style option a menu gives one of its items when it draws it.
+// A menu that tells the style option it gives one of its items when it
+// draws it.
 class CMenuProbe : public QMenu {
 public:
-    QStyleOptionMenuItem Option(QMenu* pMenu, QAction* pAction)
+    QStyleOptionMenuItem Option(QAction* pAction) const
     {
         QStyleOptionMenuItem option;
-        static_cast<CMenuProbe*>(pMenu)->initStyleOption(&option, pAction);
+        initStyleOption(&option, pAction);
         return option;
     }
 };
@@ -189,13 +190,12 @@ TEST_P(ExclusiveChoices, showTheRadioMarkAndExactlyOneIsCurrent)
     EXPECT_EQ(pGroup->actions().size(), qsizetype(ids.size()));
 
     // The menu draws the item as a one-of-many choice.
-    QMenu menu;
+    CMenuProbe menu;
     for (UINT nID : ids) {
         EXPECT_EQ(Action(nID)->actionGroup(), pGroup) << nID;
         menu.addAction(Action(nID));
     }
-    CMenuProbe probe;
-    QStyleOptionMenuItem option = probe.Option(&menu, Action(ids.back()));
+    QStyleOptionMenuItem option = menu.Option(Action(ids.back()));
     EXPECT_EQ(option.checkType, QStyleOptionMenuItem::Exclusive);
 
     // Choosing the last, then the first: one mark each time, where the
