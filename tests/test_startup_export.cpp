@@ -25,6 +25,9 @@ protected:
     {
         IsolateProfile();
         m_shell.m_pfnShowTipAtStartup = [](QWidget*) {};
+        // The drawing is left modified: its recovery copy stays in this
+        // test's own folder instead of being offered to the next test.
+        m_shell.m_strRecoveryFolder = m_dir.filePath(QStringLiteral("recovery"));
         m_shell.m_pfnGetExportFileName = [this](QWidget*, const QString& strProposed) {
             m_strProposed = strProposed;
             return m_strAnswer;
