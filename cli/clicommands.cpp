@@ -17,9 +17,6 @@
 #include <cstdio>
 #include <cstring>
 
-namespace {
-
-// Loads the drawing the way the program opens it.
 bool OpenDrawing(CMyDrevikDoc& doc, const QString& strDrawing)
 {
     QString strError;
@@ -28,6 +25,17 @@ bool OpenDrawing(CMyDrevikDoc& doc, const QString& strDrawing)
     PrintError(strError);
     return false;
 }
+
+int WriteOutput(const QString& strPath, const std::function<bool(QIODevice&)>& fnWrite)
+{
+    QString strReason;
+    if (SaveWholeFile(strPath, fnWrite, &strReason))
+        return kCliSuccess;
+    PrintError(QStringLiteral("Cannot write %1: %2").arg(strPath, strReason));
+    return kCliBadOutput;
+}
+
+namespace {
 
 bool ReadInput(const QString& strPath, QByteArray& bytes)
 {
@@ -45,16 +53,6 @@ bool ReadInput(const QString& strPath, QByteArray& bytes)
     PrintError(QStringLiteral("Cannot read %1: %2")
                    .arg(bStdin ? QStringLiteral("standard input") : strPath, file.errorString()));
     return false;
-}
-
-// The whole file or nothing, and never in place of a device or a pipe.
-int WriteOutput(const QString& strPath, const std::function<bool(QIODevice&)>& fnWrite)
-{
-    QString strReason;
-    if (SaveWholeFile(strPath, fnWrite, &strReason))
-        return kCliSuccess;
-    PrintError(QStringLiteral("Cannot write %1: %2").arg(strPath, strReason));
-    return kCliBadOutput;
 }
 
 // Every piece of the JSON is checked as it goes: a full disk or a closed

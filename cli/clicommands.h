@@ -7,7 +7,11 @@
 
 #include <QString>
 
+#include <functional>
 #include <optional>
+
+class CMyDrevikDoc;
+class QIODevice;
 
 // Exit statuses of korvada-cli.
 enum CliStatus {
@@ -27,12 +31,22 @@ int PackCommand(const QString& strJson, const QString& strDrawing);
 int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid,
                   std::optional<int> nStep, std::optional<double> dTimeoutSeconds = std::nullopt);
 
+// Writes the visible drawing (every figure, or figures 0 to nStep) to
+// strOut as PNG at dScale times the screen resolution, or as SVG; the
+// extension says which.
+int ExportCommand(const QString& strDrawing, const QString& strOut, std::optional<int> nStep, double dScale);
+
 // Designs a knuckle joint and prints its sizes as JSON; with strDrawing
 // also writes its drawing, after the figures of strInto when one is named.
 int KnuckleCommand(const KnuckleArguments& args, const QString& strDrawing, const QString& strInto);
 
 // Parses the command line (arguments[0] is the program) and runs the command.
 int RunCli(const QStringList& arguments);
+
+// Loads the drawing the way the program opens it; says why not on failure.
+bool OpenDrawing(CMyDrevikDoc& doc, const QString& strDrawing);
+// The whole file or nothing, and never in place of a device or a pipe.
+int WriteOutput(const QString& strPath, const std::function<bool(QIODevice&)>& fnWrite);
 
 // One line on standard error.
 void PrintError(const QString& strMessage);

@@ -1,6 +1,8 @@
 // korvada-cli's command line: the command word, its files and the options
-// of render.
+// of render and export.
 #include "cli/clicommands.h"
+
+#include "view/export/exportdrawing.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -36,6 +38,9 @@ struct RenderOptions {
     QCommandLineOption timeout{QStringLiteral("timeout"),
                                QStringLiteral("Give up (exit 2, no image) when painting takes longer."),
                                QStringLiteral("SECONDS")};
+    QCommandLineOption scale{QStringLiteral("scale"),
+                             QStringLiteral("export: PNG pixels per screen pixel (0.25 to 8)."),
+                             QStringLiteral("S")};
 };
 
 // The figure count of a step: -1 (no figure) or more.
@@ -96,6 +101,28 @@ int RunKnuckle(const QCommandLineParser& parser, const KnuckleOptions& options)
     return KnuckleCommand(args, parser.value(options.output), parser.value(options.into));
 }
 
+int RunExport(const QCommandLineParser& parser, const RenderOptions& options)
+{
+    const QStringList args = parser.positionalArguments();
+    if (args.size() != 3)
+        return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.svg"));
+    std::optional<int> nStep;
+    if (parser.isSet(options.step)) {
+        int n = 0;
+        if (!ParseStep(parser.value(options.step), n))
+            return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
+        nStep = n;
+    }
+    double dScale = 1;
+    if (parser.isSet(options.scale)) {
+        bool bOk = false;
+        dScale = parser.value(options.scale).toDouble(&bOk);
+        if (!bOk || !(dScale >= kMinExportScale && dScale <= kMaxExportScale))
+            return UsageError(QStringLiteral("--scale needs a number from 0.25 to 8."));
+    }
+    return ExportCommand(args[1], args[2], nStep, dScale);
+}
+
 int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
                const KnuckleOptions& knuckle)
 {
@@ -105,8 +132,13 @@ int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
     const QString strCommand = args.first();
     const qsizetype nFiles = args.size() - 1;
     const bool bRender = strCommand == QStringLiteral("render");
-    if (!bRender && (parser.isSet(options.grid) || parser.isSet(options.step) || parser.isSet(options.timeout)))
-        return UsageError(QStringLiteral("--grid, --step and --timeout belong to render only."));
+    const bool bExport = strCommand == QStringLiteral("export");
+    if (!bRender && (parser.isSet(options.grid) || parser.isSet(options.timeout)))
+        return UsageError(QStringLiteral("--grid and --timeout belong to render only."));
+    if (!bRender && !bExport && parser.isSet(options.step))
+        return UsageError(QStringLiteral("--step belongs to render and export only."));
+    if (!bExport && parser.isSet(options.scale))
+        return UsageError(QStringLiteral("--scale belongs to export only."));
     if (strCommand == QStringLiteral("knuckle"))
         return RunKnuckle(parser, knuckle);
     if (knuckle.AnySet(parser))
@@ -140,6 +172,8 @@ int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
         }
         return RenderCommand(args[1], args[2], parser.isSet(options.grid), nStep, dTimeout);
     }
+    if (bExport)
+        return RunExport(parser, options);
     return UsageError(QStringLiteral("Unknown command \"%1\".").arg(strCommand));
 }
 
@@ -157,9 +191,10 @@ int RunCli(const QStringList& arguments)
     parser.addOption(options.grid);
     parser.addOption(options.step);
     parser.addOption(options.timeout);
+    parser.addOption(options.scale);
     const KnuckleOptions knuckle;
     knuckle.AddTo(parser);
-    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("dump, pack, render or knuckle"));
+    parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("dump, pack, render, export or knuckle"));
     parser.addPositionalArgument(QStringLiteral("files"), QStringLiteral("the command's files"),
                                  QStringLiteral("FILE..."));
 

@@ -16,6 +16,8 @@
 #include <memory>
 #include <vector>
 
+class CDCSink;
+struct CDCSinkState;
 class CPixelSpans;
 class QFont;
 class QImage;
@@ -132,6 +134,12 @@ public:
     QRect GetTouchedRect() const { return m_rectTouched; }
     void ResetTouchedRect() { m_rectTouched = QRect(); }
 
+    // An optional listener told of every primitive drawn from now on (null:
+    // none); the pixels are drawn as before.
+    void SetSink(CDCSink* pSink) { m_pSink = pSink; }
+    CDCSink* GetSink() const { return m_pSink; }
+    CDCSinkState GetSinkState() const;
+
 private:
     struct Impl;
     struct Ink;
@@ -175,6 +183,9 @@ private:
     void PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink);
     void PaintSpansThroughPainter(const CPixelSpans& spans, const Ink& ink);
 
+    // The pixels a flood fill painted, handed to the sink (dc_sink.cpp).
+    void TellSinkOfFill(const CPixelSpans& spans);
+
     // Text (dc_text.cpp).
     QFont MakeFont() const;
 
@@ -201,4 +212,5 @@ private:
     LOGFONT m_logFont;
 
     QRect m_rectTouched;
+    CDCSink* m_pSink = nullptr;
 };

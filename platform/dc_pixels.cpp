@@ -2,6 +2,7 @@
 
 #include "platform/dc_impl.h"
 #include "platform/dc_raster.h"
+#include "platform/dcsink.h"
 
 #include <QImage>
 
@@ -105,6 +106,8 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
     if (!m_pDevice || !ToSurfacePixel(x, y, &ptPixel))
         return CLR_INVALID;
     const int nX = ptPixel.x(), nY = ptPixel.y();
+    if (m_pSink)
+        m_pSink->Pixel(GetSinkState(), CPoint(x, y), color);
     if (m_nROP2 == 11)
         return GetPixel(x, y);
     QRgb rgb = ApplyRop(m_nROP2, ToRgb(color), 0xFFFFFFFFu);
@@ -148,8 +151,11 @@ BOOL CDC::ExtFloodFill(int x, int y, COLORREF color, UINT nFillType)
     // pattern painted while searching would change what the search reads.
     CPixelSpans spansRegion(m_pImage->rect());
     FindRegion(*m_pImage, ptSeed.x(), ptSeed.y(), rule, &spansRegion);
-    if (m_brush.type != BrushData::Type::Null)
+    if (m_brush.type != BrushData::Type::Null) {
         PaintSpans(spansRegion, BrushInk());
+        if (m_pSink)
+            TellSinkOfFill(spansRegion);
+    }
     return TRUE;
 }
 

@@ -3,6 +3,7 @@
 #include "platform/dc_geometry.h"
 #include "platform/dc_impl.h"
 #include "platform/dc_raster.h"
+#include "platform/dcsink.h"
 
 #include <algorithm>
 #include <cmath>
@@ -58,6 +59,8 @@ BOOL CDC::LineTo(int x, int y)
     DevicePath path;
     path.vecPoints = {ToDevice(m_ptCurrent.x, m_ptCurrent.y), ToDevice(x, y)};
     path.dPenWidth = PenPixels();
+    if (m_pSink)
+        m_pSink->Line(GetSinkState(), m_ptCurrent, CPoint(x, y));
     m_ptCurrent = CPoint(x, y);
     DrawPath(path);
     return TRUE;
@@ -70,6 +73,8 @@ BOOL CDC::Rectangle(int x1, int y1, int x2, int y2)
     DeviceFrame frame;
     if (!MakeFrame(x1, y1, x2, y2, &frame))
         return TRUE;
+    if (m_pSink)
+        m_pSink->Rectangle(GetSinkState(), CRect(x1, y1, x2, y2));
     DevicePath path;
     path.vecPoints = {{frame.dLeft, frame.dTop}, {frame.dRight, frame.dTop},
                       {frame.dRight, frame.dBottom}, {frame.dLeft, frame.dBottom}};
@@ -86,6 +91,8 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
     DeviceFrame frame;
     if (!MakeFrame(x1, y1, x2, y2, &frame))
         return TRUE;
+    if (m_pSink)
+        m_pSink->RoundRect(GetSinkState(), CRect(x1, y1, x2, y2), CSize(x3, y3));
     // The corner ellipse is x3 by y3 logical units, no larger than the box.
     const double dScale = m_nMapMode == MM_TEXT ? 1 : 1 / m_dUnitsPerPixel;
     const double rx = std::clamp((std::abs(double(x3)) * dScale - 1) / 2, 0.0, (frame.dRight - frame.dLeft) / 2);
@@ -111,6 +118,8 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
     DeviceFrame frame;
     if (!MakeFrame(x1, y1, x2, y2, &frame))
         return TRUE;
+    if (m_pSink)
+        m_pSink->Ellipse(GetSinkState(), CRect(x1, y1, x2, y2));
     const QPointF ptCentre((frame.dLeft + frame.dRight) / 2, (frame.dTop + frame.dBottom) / 2);
     DevicePath path;
     path.vecPoints = EllipseArcPoints(ptCentre, (frame.dRight - frame.dLeft) / 2,
@@ -129,6 +138,10 @@ BOOL CDC::DrawArcShape(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
     DeviceFrame frame;
     if (!MakeFrame(x1, y1, x2, y2, &frame))
         return TRUE;
+    if (m_pSink) {
+        const CDCArcKind kind = nKind == kArc ? CDCArcKind::Arc : nKind == kChord ? CDCArcKind::Chord : CDCArcKind::Pie;
+        m_pSink->ArcShape(GetSinkState(), kind, CRect(x1, y1, x2, y2), CPoint(x3, y3), CPoint(x4, y4));
+    }
     const QPointF ptCentre((frame.dLeft + frame.dRight) / 2, (frame.dTop + frame.dBottom) / 2);
     const double a = (frame.dRight - frame.dLeft) / 2, b = (frame.dBottom - frame.dTop) / 2;
     const double dStart = RayParameter(a, b, DeviceX(x3) - ptCentre.x(), DeviceY(y3) - ptCentre.y());
@@ -162,6 +175,8 @@ BOOL CDC::PolyBezier(const CPoint* pPoints, int nCount)
 {
     if (!m_pDevice || !pPoints || nCount < 4 || nCount > kMaxPolyPoints || (nCount - 1) % 3 != 0)
         return FALSE;
+    if (m_pSink)
+        m_pSink->Bezier(GetSinkState(), std::vector<CPoint>(pPoints, pPoints + nCount));
     DevicePath path;
     path.vecPoints.push_back(ToDevice(pPoints[0].x, pPoints[0].y));
     for (int i = 1; i + 2 < nCount; i += 3) {
@@ -179,6 +194,8 @@ BOOL CDC::Polygon(const CPoint* pPoints, int nCount)
 {
     if (!m_pDevice || !pPoints || nCount < 2 || nCount > kMaxPolyPoints)
         return FALSE;
+    if (m_pSink)
+        m_pSink->Polygon(GetSinkState(), std::vector<CPoint>(pPoints, pPoints + nCount));
     DevicePath path;
     for (int i = 0; i < nCount; ++i)
         path.vecPoints.push_back(ToDevice(pPoints[i].x, pPoints[i].y));

@@ -1,6 +1,7 @@
 #include "platform/dc.h"
 
 #include "platform/dc_impl.h"
+#include "platform/dcsink.h"
 
 #include <QFont>
 #include <QFontMetrics>
@@ -65,6 +66,8 @@ BOOL CDC::TextOut(int x, int y, const QString& strText)
     if (!m_pDevice)
         return FALSE;
     const QFont font = MakeFont();
+    if (m_pSink)
+        m_pSink->Text(GetSinkState(), CPoint(x, y), strText, font);
     const QFontMetrics metrics(font, m_pDevice);
     const QPointF ptDevice = ToDevice(x, y);
     const QRect rectSurface = SurfaceRect();

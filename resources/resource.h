@@ -183,3 +183,4 @@ constexpr unsigned ID_ZOOM_OUT = 32865;
 constexpr unsigned ID_KNUCKLE_JOINT = 32889;
 constexpr unsigned ID_DRAG_PASTE = 32890;
 constexpr unsigned ID_RESIZE_ROTATE = 32891;
+constexpr unsigned ID_FILE_EXPORT = 32892;      // the drawing as a PNG or SVG file

@@ -48,6 +48,7 @@ const char kDocumentMenu[] = R"([&File]
   &Close 57602
   &Save 57603
   Save &As... 57604
+  &Export... 32892
   -
   &Print... 57607
   Print Pre&view 57609

@@ -35,6 +35,7 @@ constexpr MenuEntry kDocumentMenu[] = {
     {1, "&Close", ID_FILE_CLOSE},
     {1, "&Save", ID_FILE_SAVE},
     {1, "Save &As...", ID_FILE_SAVE_AS},
+    {1, "&Export...", ID_FILE_EXPORT},
     {1, nullptr, 0},
     {1, "&Print...", ID_FILE_PRINT},
     {1, "Print Pre&view", ID_FILE_PRINT_PREVIEW},

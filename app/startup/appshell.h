@@ -58,10 +58,16 @@ public:
     void OnFileClose();
     void OnFileSave();
     void OnFileSaveAs();
+    void OnFileExport();
     void OnFilePrintSetup();
     void OnAppAbout();
     void OnTipOfTheDay();
     void OnUpdateFileCommand(CCmdUI* pCmdUI);
+
+    // How Export asks for the file and, for a PNG, the scale (0 when the
+    // user cancels); tests replace both.
+    std::function<QString(QWidget* pParent, const QString& strProposed)> m_pfnGetExportFileName;
+    std::function<double(QWidget* pParent)> m_pfnGetExportScale;
 
     // How the tip of the day is offered at start-up; tests replace it.
     std::function<void(QWidget* pParent)> m_pfnShowTipAtStartup;

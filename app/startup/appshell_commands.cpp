@@ -18,6 +18,7 @@ const CommandEntry<CAppShell> kCommands[] = {
     {ID_FILE_CLOSE, &CAppShell::OnFileClose, &CAppShell::OnUpdateFileCommand},
     {ID_FILE_SAVE, &CAppShell::OnFileSave, &CAppShell::OnUpdateFileCommand},
     {ID_FILE_SAVE_AS, &CAppShell::OnFileSaveAs, &CAppShell::OnUpdateFileCommand},
+    {ID_FILE_EXPORT, &CAppShell::OnFileExport, &CAppShell::OnUpdateFileCommand},
     {ID_FILE_PRINT_SETUP, &CAppShell::OnFilePrintSetup, nullptr},
     {ID_APP_ABOUT, &CAppShell::OnAppAbout, nullptr},
     {ID_TIP_OF_THE_DAY, &CAppShell::OnTipOfTheDay, nullptr},

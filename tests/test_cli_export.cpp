@@ -1,0 +1,87 @@
+// korvada-cli export: its exit statuses, and files of the asked format or
+// none at all.
+#include "figure_samples.h"
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct ExportCase {
+    const char* pszName;
+    QStringList args;  // after "export"; %D is the drawing, %O the output folder
+    int nExit;
+    const char* pszOutput;  // the file that must exist afterwards, or null
+};
+
+class CliExport : public ::testing::TestWithParam<ExportCase> {};
+
+}  // namespace
+
+TEST_P(CliExport, exitStatusAndOutput)
+{
+    const ExportCase& c = GetParam();
+    QTemporaryDir dir;
+    const QString strDrawing = dir.filePath(QStringLiteral("a.kvd"));
+    QFile file(strDrawing);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(RedLineDrawing());
+    file.close();
+    QDir(dir.path()).mkdir(QStringLiteral("out"));
+    QStringList args{QStringLiteral("export")};
+    for (QString str : c.args)
+        args << str.replace(QStringLiteral("%D"), strDrawing).replace(QStringLiteral("%O"), dir.filePath(QStringLiteral("out")));
+    QProcess process;
+    process.start(QStringLiteral(KORVADA_CLI_PATH), args);
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), c.nExit) << process.readAllStandardError().constData();
+    const QStringList listOut = QDir(dir.filePath(QStringLiteral("out"))).entryList(QDir::Files | QDir::Hidden);
+    if (!c.pszOutput) {
+        EXPECT_TRUE(listOut.isEmpty()) << listOut.join(u' ').toStdString();
+        return;
+    }
+    ASSERT_EQ(listOut, QStringList{QString::fromLatin1(c.pszOutput)});
+    QFile out(dir.filePath(QStringLiteral("out/")) + QString::fromLatin1(c.pszOutput));
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    const QByteArray bytes = out.readAll();
+    if (QByteArray(c.pszOutput).endsWith(".svg")) {
+        EXPECT_TRUE(bytes.startsWith("<?xml")) << bytes.left(80).constData();
+        // The red line is there unless the step leaves it out.
+        EXPECT_EQ(bytes.contains("stroke=\"#ff0000\""), !c.args.contains(QStringLiteral("-1")));
+    } else {
+        const QImage image = QImage::fromData(bytes, "PNG");
+        const double dScale = c.args.contains(QStringLiteral("--scale")) ? c.args.last().toDouble() : 1.0;
+        EXPECT_EQ(image.width(), int(std::ceil(1024 * dScale - 1e-9))) << c.pszName;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, CliExport,
+    ::testing::Values(
+        ExportCase{"svg", {QStringLiteral("%D"), QStringLiteral("%O/a.svg")}, 0, "a.svg"},
+        ExportCase{"svgStepNone", {QStringLiteral("%D"), QStringLiteral("%O/a.svg"), QStringLiteral("--step"), QStringLiteral("-1")}, 0, "a.svg"},
+        ExportCase{"png", {QStringLiteral("%D"), QStringLiteral("%O/a.PNG")}, 0, "a.PNG"},
+        ExportCase{"pngScale2", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("2")}, 0, "a.png"},
+        ExportCase{"unknownType", {QStringLiteral("%D"), QStringLiteral("%O/a.bmp")}, 1, nullptr},
+        ExportCase{"oneFile", {QStringLiteral("%D")}, 1, nullptr},
+        ExportCase{"scaleTooBig", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("9")}, 1, nullptr},
+        ExportCase{"scaleNotNumber", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("x")}, 1, nullptr},
+        ExportCase{"gridIsRenders", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--grid")}, 1, nullptr},
+        ExportCase{"badStep", {QStringLiteral("%D"), QStringLiteral("%O/a.svg"), QStringLiteral("--step"), QStringLiteral("-2")}, 1, nullptr},
+        ExportCase{"missingDrawing", {QStringLiteral("%O/none.kvd"), QStringLiteral("%O/a.svg")}, 2, nullptr},
+        ExportCase{"unwritable", {QStringLiteral("%D"), QStringLiteral("%O/no/such/a.svg")}, 3, nullptr}),
+    [](const ::testing::TestParamInfo<ExportCase>& info) { return std::string(info.param.pszName); });
+
+TEST(CliExportScale, belongsToExportOnly)
+{
+    QProcess process;
+    process.start(QStringLiteral(KORVADA_CLI_PATH),
+                  {QStringLiteral("render"), QStringLiteral("a.kvd"), QStringLiteral("a.png"), QStringLiteral("--scale"), QStringLiteral("2")});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    EXPECT_EQ(process.exitCode(), 1);
+}
