@@ -18,6 +18,7 @@ struct ExportCase {
     int nExit;
     const char* pszOutput;  // the file that must exist afterwards, or null
 };
+void PrintTo(const ExportCase& c, std::ostream* pOut) { *pOut << c.pszName; }
 
 class CliExport : public ::testing::TestWithParam<ExportCase> {};
 

@@ -96,6 +96,7 @@ struct FontKeyCase {
     int nKey;
     int nResult;
 };
+void PrintTo(const FontKeyCase& c, std::ostream* pOut) { *pOut << c.pszName; }
 
 class FontColorDialogKeys : public ::testing::TestWithParam<FontKeyCase> {};
 

@@ -20,6 +20,7 @@ struct DropCase {
     CPoint ptRelease;
     std::vector<CRect> vecAfter;  // the figures' points, in document order
 };
+void PrintTo(const DropCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct DropTest : ToolTest, ::testing::WithParamInterface<DropCase> {};
 

@@ -18,6 +18,7 @@ struct TransformCase {
     CRect rectBefore;
     CRect rectAfter;
 };
+void PrintTo(const TransformCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct TransformTest : ToolTest, ::testing::WithParamInterface<TransformCase> {};
 
@@ -64,6 +65,7 @@ struct SubModeCase {
     bool bModeOn;
     UINT nChecked;  // the sub-mode showing the check mark, or 0
 };
+void PrintTo(const SubModeCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct SubModeTest : ToolTest, ::testing::WithParamInterface<SubModeCase> {};
 
@@ -115,6 +117,7 @@ struct CaptureCase {
     int nFirst;
     int nEnd;
 };
+void PrintTo(const CaptureCase& c, std::ostream* pOut) { *pOut << c.szActions; }
 
 struct CaptureTest : ToolTest, ::testing::WithParamInterface<CaptureCase> {};
 

@@ -82,6 +82,7 @@ struct SinkCase {
     const char* pszKinds;
     COLORREF color;  // CLR_INVALID: a pattern, checked on its own
 };
+void PrintTo(const SinkCase& c, std::ostream* pOut) { *pOut << c.pszClass; }
 
 class SinkHearsEachClass : public ::testing::TestWithParam<SinkCase> {};
 

@@ -105,6 +105,7 @@ struct AreaCase {
     const char* pszName;
     QSize sizeMain;
 };
+void PrintTo(const AreaCase& c, std::ostream* pOut) { *pOut << c.pszName; }
 
 class ChildWindowsFit : public FrameWindowsFixture, public ::testing::WithParamInterface<AreaCase> {
 protected:

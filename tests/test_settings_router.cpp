@@ -178,6 +178,7 @@ struct ChoiceSet {
     const char* pszName;
     std::vector<UINT> ids;
 };
+void PrintTo(const ChoiceSet& c, std::ostream* pOut) { *pOut << c.pszName; }
 
 class ExclusiveChoices : public CommandRouter, public ::testing::WithParamInterface<ChoiceSet> {};
 

@@ -60,6 +60,11 @@ TEST(TipsDialog, opensOnTheFetchedTipAndNextTipUndoesAnUnkeptClick)
 
 // Every way of closing the window keeps the box as the user left it.
 enum class TipClosing { CloseButton, EnterKey, EscapeKey, CloseBox };
+void PrintTo(TipClosing way, std::ostream* pOut)
+{
+    static const char* const kNames[] = {"CloseButton", "EnterKey", "EscapeKey", "CloseBox"};
+    *pOut << kNames[int(way)];
+}
 
 std::string TipClosingName(const ::testing::TestParamInfo<TipClosing>& info)
 {

@@ -17,6 +17,7 @@ struct BoxCase {
     std::vector<CPoint> vecClick;  // press, moves, release
     std::vector<std::string> vecFigures;
 };
+void PrintTo(const BoxCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 constexpr int kOff = -99;
 
@@ -103,6 +104,7 @@ struct BoxPreviewCase {
     UINT nTool;
     bool bRadial;
 };
+void PrintTo(const BoxPreviewCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct BoxPreviewTest : ShapeToolTest, ::testing::WithParamInterface<BoxPreviewCase> {};
 

@@ -18,6 +18,7 @@ struct LineCase {
     bool bFreeMotion;
     int nCount;                   // lines appended
 };
+void PrintTo(const LineCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct StraightLineTest : ToolTest, ::testing::WithParamInterface<LineCase> {};
 
@@ -73,6 +74,7 @@ struct StatusCase {
     int nDeltaX, nDeltaY;
     double dAngle;
 };
+void PrintTo(const StatusCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct StatusValuesTest : ToolTest, ::testing::WithParamInterface<StatusCase> {};
 
@@ -169,6 +171,7 @@ struct KeyCase {
     Qt::KeyboardModifiers modifiers;
     QPoint ptExpected;  // scroll position after the key, from the middle (-1: maximum)
 };
+void PrintTo(const KeyCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct KeyScrollTest : ToolTest, ::testing::WithParamInterface<KeyCase> {};
 

@@ -31,6 +31,7 @@ struct PreviewCase {
     std::vector<CPoint> vecDrag;           // press, then moves
     std::optional<CPoint> ptRelease = {};  // released away from the last move
 };
+void PrintTo(const PreviewCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct LinePreviewTest : ToolTest, ::testing::WithParamInterface<PreviewCase> {};
 
@@ -128,6 +129,7 @@ struct ParallelCase {
     int nDistance;
     CRect rectCopy;
 };
+void PrintTo(const ParallelCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct ParallelTest : ToolTest, ::testing::WithParamInterface<ParallelCase> {};
 
@@ -167,6 +169,7 @@ struct MeasureCase {
     int nUnits;
     const char* szLabel;  // null: no measured line
 };
+void PrintTo(const MeasureCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct MeasureTest : ToolTest, ::testing::WithParamInterface<MeasureCase> {};
 
@@ -251,6 +254,7 @@ struct ThreadCase {
     bool bFlip;
     int nCount;
 };
+void PrintTo(const ThreadCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct ThreadTest : ToolTest, ::testing::WithParamInterface<ThreadCase> {};
 

@@ -20,6 +20,7 @@ struct StageCase {
     Clicks vecClicks;
     std::vector<std::string> vecFigures;
 };
+void PrintTo(const StageCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct StageToolTest : ShapeToolTest, ::testing::WithParamInterface<StageCase> {};
 
@@ -107,6 +108,7 @@ struct StageSwitchCase {
     UINT nTool;
     int nClicksBefore;  // how many of the tool's clicks come before the detour
 };
+void PrintTo(const StageSwitchCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct StageSwitchTest : ShapeToolTest, ::testing::WithParamInterface<StageSwitchCase> {};
 

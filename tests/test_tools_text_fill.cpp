@@ -20,6 +20,7 @@ struct TextCase {
     const char* szTyped;  // null: the dialog is cancelled
     std::vector<std::string> vecFigures;
 };
+void PrintTo(const TextCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct TextToolTest : ShapeToolTest, ::testing::WithParamInterface<TextCase> {};
 
@@ -104,6 +105,7 @@ struct FloodCase {
     UINT nToolBefore;  // 0: none, ID_RUBBER: a rubber stroke
     const char* szFigure;
 };
+void PrintTo(const FloodCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct FloodFillTest : ShapeToolTest, ::testing::WithParamInterface<FloodCase> {};
 
@@ -163,6 +165,7 @@ struct FloodRepaintCase {
     bool bGridShow;
     bool bThisViewRepainted;
 };
+void PrintTo(const FloodRepaintCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct FloodRepaintTest : ShapeToolTest, ::testing::WithParamInterface<FloodRepaintCase> {};
 
@@ -210,6 +213,7 @@ struct RubberCase {
     int nPenStyle;
     bool bDashed;
 };
+void PrintTo(const RubberCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
 struct RubberTest : ShapeToolTest, ::testing::WithParamInterface<RubberCase> {};
 

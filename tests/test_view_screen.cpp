@@ -60,6 +60,11 @@ QImage ShownPart(CMyDrevikView& view)
 }
 
 enum class ScrollWay { Bar, Wheel, ScrollToPosition };
+void PrintTo(ScrollWay way, std::ostream* pOut)
+{
+    static const char* const kNames[] = {"Bar", "Wheel", "ScrollToPosition"};
+    *pOut << kNames[int(way)];
+}
 
 // The mean grey of a rectangle of an image.
 double MeanGrey(const QImage& image, const QRect& rect)
