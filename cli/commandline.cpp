@@ -101,18 +101,26 @@ int RunKnuckle(const QCommandLineParser& parser, const KnuckleOptions& options)
     return KnuckleCommand(args, parser.value(options.output), parser.value(options.into));
 }
 
+// The --step of render and export, when given; false when it is no step.
+bool ReadStepOption(const QCommandLineParser& parser, const RenderOptions& options, std::optional<int>& nStep)
+{
+    if (!parser.isSet(options.step))
+        return true;
+    int n = 0;
+    if (!ParseStep(parser.value(options.step), n))
+        return false;
+    nStep = n;
+    return true;
+}
+
 int RunExport(const QCommandLineParser& parser, const RenderOptions& options)
 {
     const QStringList args = parser.positionalArguments();
     if (args.size() != 3)
         return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.svg"));
     std::optional<int> nStep;
-    if (parser.isSet(options.step)) {
-        int n = 0;
-        if (!ParseStep(parser.value(options.step), n))
-            return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
-        nStep = n;
-    }
+    if (!ReadStepOption(parser, options, nStep))
+        return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
     double dScale = 1;
     if (parser.isSet(options.scale)) {
         bool bOk = false;
@@ -157,12 +165,8 @@ int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
         if (nFiles != 2)
             return UsageError(QStringLiteral("render takes two files: render FILE.kvd OUT.png"));
         std::optional<int> nStep;
-        if (parser.isSet(options.step)) {
-            int n = 0;
-            if (!ParseStep(parser.value(options.step), n))
-                return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
-            nStep = n;
-        }
+        if (!ReadStepOption(parser, options, nStep))
+            return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
         std::optional<double> dTimeout;
         if (parser.isSet(options.timeout)) {
             double d = 0.0;

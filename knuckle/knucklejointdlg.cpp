@@ -116,6 +116,5 @@ QDialog* CKnuckleJointDlg::CreateDialogWindow(QWidget* pParent)
 
 int CKnuckleJointDlg::DoModal(QWidget* pParent)
 {
-    std::unique_ptr<QDialog> pDialog(CreateDialogWindow(pParent));
-    return pDialog->exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return RunModal(CreateDialogWindow(pParent));
 }

@@ -1,14 +1,37 @@
 #include "platform/dialogcontrols.h"
 
+#include "resources/resource.h"
+
 #include <QDialog>
+#include <QDialogButtonBox>
 #include <QFontMetrics>
+#include <QLayout>
+#include <QPushButton>
 
 #include <algorithm>
 #include <cstring>
+#include <memory>
+#include <utility>
 
 QString ControlName(UINT nID)
 {
     return QStringLiteral("ctl%1").arg(nID);
+}
+
+void AddOkCancel(QDialog* pDialog, QLayout* pLayout, std::function<void()> fnOk)
+{
+    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
+    pButtons->button(QDialogButtonBox::Ok)->setObjectName(ControlName(IDOK));
+    pButtons->button(QDialogButtonBox::Cancel)->setObjectName(ControlName(IDCANCEL));
+    pLayout->addWidget(pButtons);
+    QObject::connect(pButtons, &QDialogButtonBox::rejected, pDialog, &QDialog::reject);
+    QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog, std::move(fnOk));
+}
+
+int RunModal(QDialog* pDialog)
+{
+    const std::unique_ptr<QDialog> pOwned(pDialog);
+    return pOwned->exec() == QDialog::Accepted ? IDOK : IDCANCEL;
 }
 
 void ResizeInDialogUnits(QDialog* pDialog, int nWidthUnits, int nHeightUnits)

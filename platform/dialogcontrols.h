@@ -9,8 +9,10 @@
 #include <QWidget>
 
 #include <cstddef>
+#include <functional>
 
 class QDialog;
+class QLayout;
 
 // Object name under which a dialog control with the resource id nID lives.
 QString ControlName(UINT nID);
@@ -21,6 +23,14 @@ T* GetDlgItem(QWidget* pDialog, UINT nID)
 {
     return pDialog ? pDialog->findChild<T*>(ControlName(nID)) : nullptr;
 }
+
+// Adds OK and Cancel, named by IDOK and IDCANCEL, at the end of pLayout.
+// Cancel rejects the dialog; OK runs fnOk, which accepts it or keeps it
+// open.
+void AddOkCancel(QDialog* pDialog, QLayout* pLayout, std::function<void()> fnOk);
+
+// Runs a dialog window modally and frees it; IDOK or IDCANCEL.
+int RunModal(QDialog* pDialog);
 
 // Sizes the dialog from dialog units: a horizontal unit is a quarter of the
 // average character width of the dialog's font, a vertical unit an eighth

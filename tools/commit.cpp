@@ -47,31 +47,33 @@ CReleaseSettings CMyDrevikView::TakeSettingsSnapshot()
 // changes what lies under it, so every view is painted afresh instead.
 void CMyDrevikView::CommitFigure(CDC* pDC, std::unique_ptr<CFigure> pFigure, UINT nTool)
 {
-    if (!pFigure)
+    CFigure* pAdded = DrawAndAdd(pDC, std::move(pFigure));
+    if (!pAdded)
         return;
-    CFigure* pAdded = pFigure.get();
-    pDC->SetROP2(R2_COPYPEN);
-    pAdded->Draw(pDC);
-    CMyDrevikDoc* pDoc = GetDocument();
-    pDoc->AddFigure(std::move(pFigure));
     if (m_bDragPaste)
         pAdded->DrawHandles(pDC);
     if (m_bRubber || (nTool == ID_TOOL_FLOOD_FILL && m_bGridShow))
-        pDoc->UpdateAllViews(nullptr);
+        GetDocument()->UpdateAllViews(nullptr);
     else
-        pDoc->UpdateAllViews(this, 0, pAdded);
+        GetDocument()->UpdateAllViews(this, 0, pAdded);
 }
 
 void CMyDrevikView::AddFirstOfPair(CDC* pDC, std::unique_ptr<CFigure> pFigure)
 {
+    if (CFigure* pAdded = DrawAndAdd(pDC, std::move(pFigure)))
+        GetDocument()->UpdateAllViews(this, 0, pAdded);
+}
+
+// Draws the figure with the copy operation and appends it after the step.
+CFigure* CMyDrevikView::DrawAndAdd(CDC* pDC, std::unique_ptr<CFigure> pFigure)
+{
     if (!pFigure)
-        return;
+        return nullptr;
     CFigure* pAdded = pFigure.get();
     pDC->SetROP2(R2_COPYPEN);
     pAdded->Draw(pDC);
-    CMyDrevikDoc* pDoc = GetDocument();
-    pDoc->AddFigure(std::move(pFigure));
-    pDoc->UpdateAllViews(this, 0, pAdded);
+    GetDocument()->AddFigure(std::move(pFigure));
+    return pAdded;
 }
 
 // A repaint in the middle of a drag would wipe the preview, and the next

@@ -4,7 +4,6 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QValidator>
@@ -64,12 +63,7 @@ QDialog* CMeasureDlg::CreateDialogWindow(QWidget* pParent)
     QObject::connect(pDontAsk, &QCheckBox::toggled, pDialog,
                      [this](bool bChecked) { m_bDontAsk = bChecked; });
 
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    pButtons->button(QDialogButtonBox::Ok)->setObjectName(ControlName(IDOK));
-    pButtons->button(QDialogButtonBox::Cancel)->setObjectName(ControlName(IDCANCEL));
-    pLayout->addWidget(pButtons);
-    QObject::connect(pButtons, &QDialogButtonBox::rejected, pDialog, &QDialog::reject);
-    QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog, [this, pDialog] {
+    AddOkCancel(pDialog, pLayout, [this, pDialog] {
         std::memcpy(m_szText, m_szEdit, sizeof m_szText);
         pDialog->accept();
     });
@@ -80,6 +74,5 @@ QDialog* CMeasureDlg::CreateDialogWindow(QWidget* pParent)
 
 int CMeasureDlg::DoModal(QWidget* pParent)
 {
-    std::unique_ptr<QDialog> pDialog(CreateDialogWindow(pParent));
-    return pDialog->exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return RunModal(CreateDialogWindow(pParent));
 }

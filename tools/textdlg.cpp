@@ -3,7 +3,6 @@
 #include "resources/resource.h"
 
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -39,12 +38,7 @@ QDialog* CTextDlg::CreateDialogWindow(QWidget* pParent)
     // Until the user confirms, the tool has no text to place.
     m_bAccepted = false;
 
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    pButtons->button(QDialogButtonBox::Ok)->setObjectName(ControlName(IDOK));
-    pButtons->button(QDialogButtonBox::Cancel)->setObjectName(ControlName(IDCANCEL));
-    pLayout->addWidget(pButtons);
-    QObject::connect(pButtons, &QDialogButtonBox::rejected, pDialog, &QDialog::reject);
-    QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog, [this, pDialog] {
+    AddOkCancel(pDialog, pLayout, [this, pDialog] {
         std::memcpy(m_szText, m_szEdit, sizeof m_szText);
         m_bAccepted = true;
         pDialog->accept();
@@ -56,6 +50,5 @@ QDialog* CTextDlg::CreateDialogWindow(QWidget* pParent)
 
 int CTextDlg::DoModal(QWidget* pParent)
 {
-    std::unique_ptr<QDialog> pDialog(CreateDialogWindow(pParent));
-    return pDialog->exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return RunModal(CreateDialogWindow(pParent));
 }

@@ -156,6 +156,7 @@ public:
     // shown; the commit of the second ends the release.
     void CommitFigure(CDC* pDC, std::unique_ptr<CFigure> pFigure, UINT nTool);
     void AddFirstOfPair(CDC* pDC, std::unique_ptr<CFigure> pFigure);
+    CFigure* DrawAndAdd(CDC* pDC, std::unique_ptr<CFigure> pFigure);
     // A document change during a drag waits for the release; true when
     // this one was put off.
     bool DeferUpdateWhileDragging(const CFigure* pHintFigure);

@@ -5,7 +5,6 @@
 
 #include <QCheckBox>
 #include <QDialog>
-#include <QDialogButtonBox>
 #include <QLabel>
 #include <QPushButton>
 #include <QSlider>
@@ -62,14 +61,8 @@ QDialog* COptionsDlg::CreateDialogWindow(QWidget* pParent)
                      [this](bool bChecked) { m_values.m_bFlipVertical = bChecked; });
 
     pLayout->addStretch(1);
-    auto* pButtons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel);
-    pButtons->button(QDialogButtonBox::Ok)->setObjectName(ControlName(IDOK));
-    pButtons->button(QDialogButtonBox::Cancel)->setObjectName(ControlName(IDCANCEL));
-    pLayout->addWidget(pButtons);
-    QObject::connect(pButtons, &QDialogButtonBox::rejected, pDialog, &QDialog::reject);
     // The sliders count only when the user confirms.
-    QObject::connect(pButtons, &QDialogButtonBox::accepted, pDialog,
-                     [this, pDialog, pThickness, pConcentric, pParallel, pThread] {
+    AddOkCancel(pDialog, pLayout, [this, pDialog, pThickness, pConcentric, pParallel, pThread] {
                          m_values.m_nLineThickness = pThickness->value();
                          m_values.m_nConcentricDistance = pConcentric->value();
                          m_values.m_nParallelDistance = pParallel->value();
@@ -83,6 +76,5 @@ QDialog* COptionsDlg::CreateDialogWindow(QWidget* pParent)
 
 int COptionsDlg::DoModal(QWidget* pParent)
 {
-    std::unique_ptr<QDialog> pDialog(CreateDialogWindow(pParent));
-    return pDialog->exec() == QDialog::Accepted ? IDOK : IDCANCEL;
+    return RunModal(CreateDialogWindow(pParent));
 }
