@@ -62,6 +62,7 @@ constexpr StringRow kCommandStrings[] = {
     {ID_END_CAPTURE, "Select End Capture"},
     {ID_EDIT_COPY, "Copy the Client Region and put it on the Clipboard to save as Bitmaps"},
     {ID_PLAY_ANIMATION, "Replay All Steps"},
+    {ID_KNUCKLE_JOINT, "Design a knuckle joint for a load and draw it\nKnuckle Joint"},
 };
 
 constexpr StringRow kFrameStrings[] = {
