@@ -117,7 +117,7 @@ int RunExport(const QCommandLineParser& parser, const RenderOptions& options)
 {
     const QStringList args = parser.positionalArguments();
     if (args.size() != 3)
-        return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.svg"));
+        return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.svg|OUT.dxf"));
     std::optional<int> nStep;
     if (!ReadStepOption(parser, options, nStep))
         return UsageError(QStringLiteral("--step needs a whole number from -1 up."));

@@ -1,0 +1,34 @@
+// The group-code stream of an ASCII DXF file: each value on its own line
+// after its code. Knows nothing of entities or tables.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <cstdint>
+
+class CDxfWriter {
+public:
+    void Text(int nCode, const QString& str);
+    void Text(int nCode, const char* psz) { Text(nCode, QString::fromLatin1(psz)); }
+    void Real(int nCode, double d);
+    void Int(int nCode, std::int64_t n);
+    // Handles and references to them are hexadecimal.
+    void Handle(int nCode, unsigned nHandle);
+    // A point's x, y and z under nCode, nCode + 10 and nCode + 20.
+    void Point(int nCode, double x, double y);
+    void Point3(int nCode, double x, double y, double z);
+
+    const QByteArray& Bytes() const { return m_bytes; }
+
+private:
+    void Code(int nCode);
+    QByteArray m_bytes;
+};
+
+// A real number as DXF writes it: plain decimals, at most six places.
+QByteArray DxfNumber(double d);
+// A text value that stays on one line and in ASCII: line breaks become
+// spaces, other control characters vanish, and characters beyond ASCII
+// are written as \U+XXXX, which every reader of this version decodes.
+QByteArray DxfText(const QString& str);
