@@ -28,7 +28,8 @@ private:
 
 // A real number as DXF writes it: plain decimals, at most six places.
 QByteArray DxfNumber(double d);
-// A text value that stays on one line and in ASCII: line breaks become
-// spaces, other control characters vanish, and characters beyond ASCII
-// are written as \U+XXXX, which every reader of this version decodes.
+// A text value that stays on one line in the file's code page (1252):
+// line breaks become spaces, other control characters vanish, and
+// characters the code page lacks are written as \U+XXXX, as readers of
+// this version expect.
 QByteArray DxfText(const QString& str);
