@@ -4,6 +4,7 @@
 #pragma once
 
 #include "platform/dcsink.h"
+#include "view/export/dxfhatch.h"
 #include "view/export/dxfwriter.h"
 
 #include <QByteArray>
@@ -57,12 +58,13 @@ private:
     // An ellipse or part of one, centre c, half-axes a along x and b along
     // y, from parameter dStart counter-clockwise through dSweep.
     void AddEllipseCurve(const CDCSinkState& state, DxfPoint c, double a, double b, double dStart, double dSweep);
-    // The inside of a shape in the brush in force; pattern brushes are not
-    // filled (they exist only as pixel tiles).
+    // The inside of a shape in the brush in force, as hatches.
     void AddFill(const CDCSinkState& state, const std::vector<Outline>& vecOutlines);
     void AddEllipseFill(const CDCSinkState& state, DxfPoint c, double a, double b);
-    bool BeginHatch(const CDCSinkState& state, COLORREF color, int nPaths);
-    void EndHatch(const CDCSinkState& state);
+    std::vector<DxfHatchStyle> HatchStyles(const CDCSinkState& state) const;
+    void BeginHatch(const DxfHatchStyle& style, int nPaths);
+    void WritePolylinePath(const Outline& outline);
+    void EndHatch(const DxfHatchStyle& style);
     void FlushPixels();
 
     CSize m_sizeCanvas;

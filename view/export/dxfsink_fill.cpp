@@ -1,11 +1,11 @@
-// Fills, thread-curve pixels, flood fills and the finished file. Solid
-// brushes become solid hatches and hatch brushes hatches of the same
-// lines; a flood fill, which exists only as pixels, becomes a solid hatch
-// of the pixel rectangles it painted.
+// Fills, thread-curve pixels, flood fills and the finished file. Each fill
+// is written once per hatch its brush becomes; a flood fill, which exists
+// only as pixels, becomes a solid hatch of the pixel rectangles it painted.
 #include "view/export/dxfsink.h"
 
 #include "platform/dc.h"
 #include "view/export/dxfframe.h"
+#include "view/export/dxfhatch.h"
 
 #include <QImage>
 
@@ -15,27 +15,6 @@
 #include <utility>
 
 namespace {
-
-// One family of parallel lines of a hatch brush: its angle in degrees.
-// The brush's tile is 8 screen pixels.
-std::vector<double> HatchAngles(int nHatch)
-{
-    switch (nHatch) {
-    case HS_HORIZONTAL: return {0};
-    case HS_VERTICAL: return {90};
-    case HS_FDIAGONAL: return {135};  // falling left to right, y up
-    case HS_BDIAGONAL: return {45};
-    case HS_CROSS: return {0, 90};
-    case HS_DIAGCROSS: return {45, 135};
-    default: return {};
-    }
-}
-
-const char* HatchName(int nHatch)
-{
-    constexpr const char* kNames[] = {"HORIZONTAL", "VERTICAL", "FDIAGONAL", "BDIAGONAL", "CROSS", "DIAGCROSS"};
-    return nHatch >= 0 && nHatch < 6 ? kNames[nHatch] : "SOLID";
-}
 
 // Rectangles of device pixels covering the painted ones: runs of each row,
 // a run joined to the one of the row above when their ends agree.
@@ -70,90 +49,98 @@ std::vector<QRect> PaintedRectangles(const QImage& image)
 
 }  // namespace
 
-bool CDxfSink::BeginHatch(const CDCSinkState& state, COLORREF color, int nPaths)
+void CDxfSink::BeginHatch(const DxfHatchStyle& style, int nPaths)
 {
-    const BrushData& brush = state.brush;
-    const bool bSolid = brush.type == BrushData::Type::Solid;
-    if (!bSolid && (brush.type != BrushData::Type::Hatch || HatchAngles(brush.nHatch).empty()))
-        return false;
-    BeginEntity("HATCH", color, nullptr);
+    BeginEntity("HATCH", style.color, nullptr);
     m_writer.Text(100, "AcDbHatch");
     m_writer.Point3(10, 0, 0, 0);
     m_writer.Point3(210, 0, 0, 1);
-    m_writer.Text(2, bSolid ? "SOLID" : HatchName(brush.nHatch));
-    m_writer.Int(70, bSolid ? 1 : 0);
+    m_writer.Text(2, style.pszName);
+    m_writer.Int(70, style.bSolid ? 1 : 0);
     m_writer.Int(71, 0);
     m_writer.Int(91, nPaths);
-    return true;
 }
 
-void CDxfSink::EndHatch(const CDCSinkState& state)
+void CDxfSink::EndHatch(const DxfHatchStyle& style)
 {
-    const bool bSolid = state.brush.type == BrushData::Type::Solid;
     m_writer.Int(75, 0);
-    m_writer.Int(76, bSolid ? 1 : 2);
-    if (!bSolid) {
-        const std::vector<double> vecAngles = HatchAngles(state.brush.nHatch);
-        // Lines 8 pixels apart along the axes, as the brush's tile repeats.
-        const double dSpacing = 8 * state.dUnitsPerPixel / 100;
+    m_writer.Int(76, style.bSolid ? 1 : 2);  // predefined or custom
+    if (!style.bSolid) {
         m_writer.Real(52, 0);
         m_writer.Real(41, 1);
         m_writer.Int(77, 0);
-        m_writer.Int(78, int(vecAngles.size()));
-        for (double dAngle : vecAngles) {
-            m_writer.Real(53, dAngle);
-            m_writer.Point(43, 0, 0);
-            // The step from one line to the next, in drawing coordinates.
-            m_writer.Real(45, dAngle == 0 ? 0 : dSpacing);
-            m_writer.Real(46, dAngle == 0 ? dSpacing : 0);
-            m_writer.Int(79, 0);
+        m_writer.Int(78, int(style.vecLines.size()));
+        for (const DxfPatternLine& line : style.vecLines) {
+            m_writer.Real(53, line.dAngle);
+            m_writer.Point(43, line.dBaseX, line.dBaseY);
+            m_writer.Real(45, line.dOffsetX);
+            m_writer.Real(46, line.dOffsetY);
+            m_writer.Int(79, int(line.vecDashes.size()));
+            for (double dDash : line.vecDashes)
+                m_writer.Real(49, dDash);
         }
     }
     m_writer.Int(98, 0);
 }
 
+std::vector<DxfHatchStyle> CDxfSink::HatchStyles(const CDCSinkState& state) const
+{
+    // The surface's top-left pixel corner, where the brush's tiles start.
+    const double dX = -state.ptViewportOrg.x * state.dUnitsPerPixel;
+    const double dDown = -state.ptViewportOrg.y * state.dUnitsPerPixel;
+    return HatchStylesOf(state, dX / 100, (m_sizeCanvas.cy - dDown) / 100);
+}
+
 void CDxfSink::AddFill(const CDCSinkState& state, const std::vector<Outline>& vecOutlines)
 {
-    if (vecOutlines.empty() || !BeginHatch(state, state.brush.color, int(vecOutlines.size())))
+    if (vecOutlines.empty())
         return;
-    for (const Outline& outline : vecOutlines) {
-        bool bBulges = false;
-        for (double dBulge : outline.vecBulges)
-            bBulges = bBulges || dBulge != 0;
-        m_writer.Int(92, 3);  // an outer polyline
-        m_writer.Int(72, bBulges ? 1 : 0);
-        m_writer.Int(73, 1);
-        m_writer.Int(93, std::int64_t(outline.vecPoints.size()));
-        for (std::size_t i = 0; i < outline.vecPoints.size(); ++i) {
-            m_writer.Point(10, outline.vecPoints[i].x, outline.vecPoints[i].y);
-            if (bBulges)
-                m_writer.Real(42, i < outline.vecBulges.size() ? outline.vecBulges[i] : 0);
-        }
-        m_writer.Int(97, 0);
+    for (const DxfHatchStyle& style : HatchStyles(state)) {
+        BeginHatch(style, int(vecOutlines.size()));
+        for (const Outline& outline : vecOutlines)
+            WritePolylinePath(outline);
+        EndHatch(style);
     }
-    EndHatch(state);
+}
+
+void CDxfSink::WritePolylinePath(const Outline& outline)
+{
+    bool bBulges = false;
+    for (double dBulge : outline.vecBulges)
+        bBulges = bBulges || dBulge != 0;
+    m_writer.Int(92, 3);  // an outer polyline
+    m_writer.Int(72, bBulges ? 1 : 0);
+    m_writer.Int(73, 1);
+    m_writer.Int(93, std::int64_t(outline.vecPoints.size()));
+    for (std::size_t i = 0; i < outline.vecPoints.size(); ++i) {
+        m_writer.Point(10, outline.vecPoints[i].x, outline.vecPoints[i].y);
+        if (bBulges)
+            m_writer.Real(42, i < outline.vecBulges.size() ? outline.vecBulges[i] : 0);
+    }
+    m_writer.Int(97, 0);
 }
 
 void CDxfSink::AddEllipseFill(const CDCSinkState& state, DxfPoint c, double a, double b)
 {
-    if (!BeginHatch(state, state.brush.color, 1))
-        return;
-    m_writer.Int(92, 1);  // an outer path of edges
-    m_writer.Int(93, 1);
     const bool bRound = std::abs(a - b) < 1e-9;
-    m_writer.Int(72, bRound ? 2 : 3);
-    m_writer.Point(10, c.x, c.y);
-    if (bRound) {
-        m_writer.Real(40, a);
-    } else {
-        m_writer.Point(11, a >= b ? a : 0, a >= b ? 0 : b);
-        m_writer.Real(40, a >= b ? b / a : a / b);
+    for (const DxfHatchStyle& style : HatchStyles(state)) {
+        BeginHatch(style, 1);
+        m_writer.Int(92, 1);  // an outer path of edges
+        m_writer.Int(93, 1);
+        m_writer.Int(72, bRound ? 2 : 3);
+        m_writer.Point(10, c.x, c.y);
+        if (bRound) {
+            m_writer.Real(40, a);
+        } else {
+            m_writer.Point(11, a >= b ? a : 0, a >= b ? 0 : b);
+            m_writer.Real(40, a >= b ? b / a : a / b);
+        }
+        m_writer.Real(50, 0);
+        m_writer.Real(51, 360);
+        m_writer.Int(73, 1);
+        m_writer.Int(97, 0);
+        EndHatch(style);
     }
-    m_writer.Real(50, 0);
-    m_writer.Real(51, 360);
-    m_writer.Int(73, 1);
-    m_writer.Int(97, 0);
-    EndHatch(state);
 }
 
 void CDxfSink::FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice)
