@@ -181,6 +181,17 @@ TEST_P(DxfReadBack, entitiesPlacesAndColours)
     ASSERT_EQ(Types(entities).toStdString(), c.pszTypes);
     if (entities.isEmpty())
         return;
+    // A reader can draw every hatch's lines: each family has its lines
+    // apart, at least as far as on the screen's diagonals.
+    for (const QJsonValue& value : entities) {
+        const QJsonObject hatch = value.toObject();
+        if (hatch.value(QStringLiteral("type")).toString() != QStringLiteral("HATCH"))
+            continue;
+        const QJsonArray spacings = hatch.value(QStringLiteral("spacings")).toArray();
+        EXPECT_EQ(spacings.isEmpty(), hatch.value(QStringLiteral("text")).toString() == QStringLiteral("SOLID"));
+        for (const QJsonValue& spacing : spacings)
+            EXPECT_GT(spacing.toDouble(), 1.4) << hatch.value(QStringLiteral("text")).toString().toStdString();
+    }
     const QJsonObject entity = entities.at(c.nChecked).toObject();
     EXPECT_EQ(entity.value(QStringLiteral("colour")).toInt(), c.nColour);
     EXPECT_EQ(entity.value(QStringLiteral("linetype")).toString().toStdString(), c.pszLineType);

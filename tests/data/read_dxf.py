@@ -3,6 +3,7 @@
 # entity's type, true colour, line type and defining points (in file
 # units). Prints {"missing": "..."} when ezdxf cannot be imported.
 import json
+import math
 import os
 import sys
 
@@ -58,6 +59,12 @@ def entity(e):
     elif row["type"] == "HATCH":
         row["text"] = e.dxf.pattern_name
         row["size"] = len(e.paths.paths)
+        # How far apart each family of pattern lines lies, across the lines.
+        row["spacings"] = [
+            abs(math.cos(math.radians(line.angle)) * line.offset[1]
+                - math.sin(math.radians(line.angle)) * line.offset[0])
+            for line in (e.pattern.lines if e.pattern else [])
+        ]
     elif row["type"] == "ELLIPSE":
         row["size"] = e.dxf.ratio
     return row

@@ -72,7 +72,8 @@ void CDxfSink::EndHatch(const DxfHatchStyle& style)
         m_writer.Int(78, int(style.vecLines.size()));
         for (const DxfPatternLine& line : style.vecLines) {
             m_writer.Real(53, line.dAngle);
-            m_writer.Point(43, line.dBaseX, line.dBaseY);
+            m_writer.Real(43, line.dBaseX);
+            m_writer.Real(44, line.dBaseY);
             m_writer.Real(45, line.dOffsetX);
             m_writer.Real(46, line.dOffsetY);
             m_writer.Int(79, int(line.vecDashes.size()));
