@@ -65,6 +65,10 @@ def entity(e):
                 - math.sin(math.radians(line.angle)) * line.offset[0])
             for line in (e.pattern.lines if e.pattern else [])
         ]
+    elif row["type"] == "SPLINE":
+        # The curve's middle, which also proves the knots fit the controls.
+        row["size"] = len(e.knots)
+        row["points"].append(xy(e.construction_tool().point(0.5)))
     elif row["type"] == "ELLIPSE":
         row["size"] = e.dxf.ratio
     return row

@@ -293,7 +293,6 @@ void CDxfSink::Bezier(const CDCSinkState& state, const std::vector<CPoint>& vecP
     m_writer.Int(74, 0);
     m_writer.Real(42, 1e-10);
     m_writer.Real(43, 1e-10);
-    m_writer.Real(40, 0);
     for (int k = 0; k <= nPieces; ++k)
         for (int i = 0; i < (k == 0 || k == nPieces ? 4 : 3); ++i)
             m_writer.Real(40, k == 0 ? 0 : k);
