@@ -149,15 +149,24 @@ public:
             return;
         }
         *s_pRead = QJsonDocument::fromJson(reader.readAllStandardOutput()).object();
-        if (s_pRead->contains(QStringLiteral("missing")))
+        if (s_pRead->contains(QStringLiteral("missing"))) {
             s_strSkip = QStringLiteral("ezdxf (Debian's python3-ezdxf) is not installed: ") +
                         s_pRead->value(QStringLiteral("missing")).toString();
+            return;
+        }
+        // The reader's own audit command, as a user would run it.
+        QProcess audit;
+        audit.start(QStringLiteral("/usr/bin/python3"),
+                    {QStringLiteral("-m"), QStringLiteral("ezdxf"), QStringLiteral("audit"), dir.filePath(QStringLiteral("all.dxf"))});
+        audit.waitForFinished(120000);
+        s_strAudit = QString::fromLocal8Bit(audit.readAllStandardOutput() + audit.readAllStandardError());
     }
     static void TearDownTestSuite() { s_pRead.reset(); }
 
 protected:
     static inline std::unique_ptr<QJsonObject> s_pRead;
     static inline QString s_strSkip;
+    static inline QString s_strAudit;
 };
 
 QString Types(const QJsonArray& entities)
@@ -232,6 +241,7 @@ TEST_F(DxfReadBack, everyClassTogetherPassesTheAudit)
     ASSERT_FALSE(file.isEmpty());
     EXPECT_EQ(file.value(QStringLiteral("errors")).toArray().size(), 0) << QJsonDocument(file).toJson().constData();
     EXPECT_EQ(file.value(QStringLiteral("fixes")).toArray().size(), 0) << QJsonDocument(file).toJson().constData();
+    EXPECT_TRUE(s_strAudit.contains(QStringLiteral("No errors found."))) << s_strAudit.toStdString();
     EXPECT_EQ(file.value(QStringLiteral("units")).toInt(), 4);  // millimetres
     EXPECT_GE(file.value(QStringLiteral("entities")).toArray().size(), 40);
 }
