@@ -58,6 +58,7 @@ struct DxfCase {
     double dTolerance;
     double dSize = 0;           // radius, ellipse ratio, fill paths; 0: not checked
     const char* pszText = "";   // text, or a fill's pattern
+    double dMaxWidth = 1;       // a text's width factor is no more than this
 };
 void PrintTo(const DxfCase& c, std::ostream* pOut) { *pOut << c.pszName; }
 
@@ -97,7 +98,7 @@ const std::vector<DxfCase>& DxfCases()
         {"CMeasureLine", {15}, "LINE TEXT LINE LINE LINE LINE LINE LINE", 0, 0x777777, "CONTINUOUS",
          {{0, 203.96}, {10, 183.96}}, 0.005},
         {"CMeasureLabel", {15}, "LINE TEXT LINE LINE LINE LINE LINE LINE", 1, 0x777777, "", {{0.1, 195.56}}, 0.005, 0,
-         "12.5 mm"},
+         "12.5 mm", 0.99},  // the label's font is narrowed
         {"CText", {16}, "TEXT", 0, 0x888888, "", {{5, 198.96}}, 0.005, 0, "Bolt \u00D8 8"},
         // A patterned flood fill exists only as scattered pixels.
         {"CFloodFillPattern", {17}, "", 0, 0, "", {}, 0},
@@ -224,6 +225,7 @@ TEST_P(DxfReadBack, entitiesPlacesAndColours)
         // A text stands on its baseline, below the top of its cell by more
         // than its capitals' height and less than twice that.
         const double dHeight = entity.value(QStringLiteral("size")).toDouble();
+        EXPECT_LE(entity.value(QStringLiteral("width")).toDouble(), c.dMaxWidth);
         EXPECT_GT(dHeight, 0.5);
         EXPECT_LT(y, c.vecPoints[i].y - dHeight);
         EXPECT_GT(y, c.vecPoints[i].y - 2 * dHeight);

@@ -56,6 +56,7 @@ def entity(e):
     elif row["type"] == "TEXT":
         row["size"] = e.dxf.height
         row["text"] = e.dxf.text
+        row["width"] = e.dxf.width
     elif row["type"] == "HATCH":
         row["text"] = e.dxf.pattern_name
         row["size"] = len(e.paths.paths)

@@ -330,6 +330,9 @@ void CDxfSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText
     m_writer.Point3(10, p.x, p.y - metrics.ascent() * dPixel, 0);
     m_writer.Real(40, metrics.capHeight() * dPixel);
     m_writer.Text(1, strText);
+    // A font made narrower or wider than its face keeps that proportion.
+    if (fontDevice.stretch() > 0 && fontDevice.stretch() != 100)
+        m_writer.Real(41, fontDevice.stretch() / 100.0);
     if (fontDevice.italic())
         m_writer.Real(51, 15);
     m_writer.Text(7, "Standard");
