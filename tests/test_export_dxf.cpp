@@ -40,6 +40,7 @@ FigureArray DxfFigurePool()
     // frame, so the context draws nothing of them; these are not.
     add(new CRectRoundFill(1000, -1000, 4000, -3000, 0x010203, 8, FALSE));                   // 25
     add(new CCircleFill(1000, -1000, 3000, -3000, 0x030201, 14, TRUE));                      // 26
+    add(new CFloodFill(2000, -2000, 0, 0, 0x000000, 0x00FF00, 3));                            // 27
     return figures;
 }
 
@@ -100,8 +101,11 @@ const std::vector<DxfCase>& DxfCases()
         {"CMeasureLabel", {15}, "LINE TEXT LINE LINE LINE LINE LINE LINE", 1, 0x777777, "", {{0.1, 195.56}}, 0.005, 0,
          "12.5 mm", 0.99},  // the label's font is narrowed
         {"CText", {16}, "TEXT", 0, 0x888888, "", {{5, 198.96}}, 0.005, 0, "Bolt \u00D8 8"},
-        // A patterned flood fill exists only as scattered pixels.
-        {"CFloodFillPattern", {17}, "", 0, 0, "", {}, 0},
+        // A flood fill is hatched over its region: with no frame, the canvas.
+        {"CFloodFillPattern", {17}, "HATCH", 0, 0xEFCDAB, "", {{0, -0.01}, {271.96, -0.01}, {271.96, 203.96}, {0, 203.96}},
+         0.02, 1, "TILE"},
+        {"CFloodFillHatched", {22, 27}, "LWPOLYLINE HATCH", 1, 0x00FF00, "",
+         {{10.27, 174.23}, {29.73, 174.23}, {29.73, 193.69}, {10.27, 193.69}}, 0.6, 1, "CROSS"},
         {"CFloodFillSolid", {22, 23}, "LWPOLYLINE HATCH", 1, 0x00FF00, "",
          {{10.27, 174.23}, {29.73, 174.23}, {29.73, 193.69}, {10.27, 193.69}}, 0.6, 1, "SOLID"},
         {"CCircleFillSolid", {18}, "HATCH CIRCLE", 0, 0xFF0000, "", {{20, 183.96}}, 0.005, 1, "SOLID"},

@@ -30,6 +30,7 @@ public:
     void Pixel(const CDCSinkState& state, CPoint pt, COLORREF color) override;
     void Text(const CDCSinkState& state, CPoint pt, const QString& strText, const QFont& fontDevice) override;
     void FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice) override;
+    void FloodRegion(const CDCSinkState& state, const QImage& mask, QPoint ptDevice) override;
 
     // Pixels set one after another make one curve (a thread curve is drawn
     // so); the next pixel after this starts a new one.

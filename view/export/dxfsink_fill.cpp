@@ -1,6 +1,6 @@
 // Fills, thread-curve pixels, flood fills and the finished file. Each fill
 // is written once per hatch its brush becomes; a flood fill, which exists
-// only as pixels, becomes a solid hatch of the pixel rectangles it painted.
+// only as pixels, is hatched over the pixel rectangles of its region.
 #include "view/export/dxfsink.h"
 
 #include "platform/dc.h"
@@ -16,7 +16,7 @@
 
 namespace {
 
-// Rectangles of device pixels covering the painted ones: runs of each row,
+// Rectangles of device pixels covering the opaque ones: runs of each row,
 // a run joined to the one of the row above when their ends agree.
 std::vector<QRect> PaintedRectangles(const QImage& image)
 {
@@ -144,16 +144,16 @@ void CDxfSink::AddEllipseFill(const CDCSinkState& state, DxfPoint c, double a, d
     }
 }
 
-void CDxfSink::FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice)
+void CDxfSink::FloodFill(const CDCSinkState&, const QImage&, QPoint)
+{
+    // The region, told just before, is hatched with the brush instead of
+    // copying its pixels.
+}
+
+void CDxfSink::FloodRegion(const CDCSinkState& state, const QImage& mask, QPoint ptDevice)
 {
     FlushPixels();
-    // Only a solid fill is one colour over its region; the pixels of a
-    // hatched or patterned one would be a hatch per pixel.
-    if (state.brush.type != BrushData::Type::Solid)
-        return;
-    const std::vector<QRect> vecRects = PaintedRectangles(image);
-    if (vecRects.empty())
-        return;
+    const std::vector<QRect> vecRects = PaintedRectangles(mask);
     const double dPixel = state.dUnitsPerPixel;
     auto Corner = [&](int x, int y) {
         const double dX = (ptDevice.x() + x - state.ptViewportOrg.x) * dPixel;
