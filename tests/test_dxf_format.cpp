@@ -51,6 +51,17 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"beyondFourDigits", QString::fromUcs4(U"\U0001F600x"), "?x"}),
     [](const ::testing::TestParamInfo<TextCase>& info) { return std::string(info.param.pszName); });
 
+TEST(DxfTextContent, percentSignsStayPercentSigns)
+{
+    const std::pair<QString, QString> kCases[] = {
+        {QStringLiteral("50% off"), QStringLiteral("50% off")},
+        {QStringLiteral("%%c 8"), QStringLiteral("%%%%%%c 8")},
+        {QStringLiteral("a%%%b"), QStringLiteral("a%%%%%%%%%b")},
+    };
+    for (const auto& [strText, strContent] : kCases)
+        EXPECT_EQ(DxfTextContent(strText), strContent) << strText.toStdString();
+}
+
 TEST_P(DxfNumberValue, plainDecimals)
 {
     EXPECT_EQ(DxfNumber(GetParam().d), GetParam().bytesWritten);

@@ -329,7 +329,7 @@ void CDxfSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText
     m_writer.Text(100, "AcDbText");
     m_writer.Point3(10, p.x, p.y - metrics.ascent() * dPixel, 0);
     m_writer.Real(40, metrics.capHeight() * dPixel);
-    m_writer.Text(1, strText);
+    m_writer.Text(1, DxfTextContent(strText));
     // A font made narrower or wider than its face keeps that proportion.
     if (fontDevice.stretch() > 0 && fontDevice.stretch() != 100)
         m_writer.Real(41, fontDevice.stretch() / 100.0);

@@ -62,6 +62,14 @@ QByteArray DxfText(const QString& str)
     return bytes;
 }
 
+QString DxfTextContent(const QString& str)
+{
+    if (!str.contains(QStringLiteral("%%")))
+        return str;
+    QString strContent = str;
+    return strContent.replace(QLatin1Char('%'), QStringLiteral("%%%"));
+}
+
 void CDxfWriter::Code(int nCode)
 {
     m_bytes.append(QByteArray::number(nCode).rightJustified(3, ' '));

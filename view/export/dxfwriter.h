@@ -33,3 +33,7 @@ QByteArray DxfNumber(double d);
 // characters the code page lacks are written as \U+XXXX, as readers of
 // this version expect.
 QByteArray DxfText(const QString& str);
+// What a text entity holds for str: a double percent sign would start a
+// control code (%%c is a diameter sign), so then every percent sign is
+// written as the code for one.
+QString DxfTextContent(const QString& str);
