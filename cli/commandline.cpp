@@ -17,6 +17,8 @@ const char* const kUsage =
     "  pack IN.json OUT.kvd          write the drawing that the JSON describes (IN.json may be -)\n"
     "  render FILE.kvd OUT.png       paint the drawing on the whole canvas\n"
     "         [--grid] [--step N] [--timeout SECONDS]\n"
+    "  export FILE.kvd OUT.png|OUT.svg|OUT.dxf\n"
+    "         [--step N] [--scale S] write the visible drawing; the extension chooses the type\n"
     "  knuckle --load F --tensile FT --shear FS --crushing FC\n"
     "          [-o OUT.kvd [--into IN.kvd]]\n"
     "                                design a knuckle joint (values 10 to 200, load in kN),\n"
@@ -117,7 +119,7 @@ int RunExport(const QCommandLineParser& parser, const RenderOptions& options)
 {
     const QStringList args = parser.positionalArguments();
     if (args.size() != 3)
-        return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.svg"));
+        return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.svg|OUT.dxf"));
     std::optional<int> nStep;
     if (!ReadStepOption(parser, options, nStep))
         return UsageError(QStringLiteral("--step needs a whole number from -1 up."));

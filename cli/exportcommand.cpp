@@ -1,4 +1,4 @@
-// korvada-cli export: the visible drawing as a PNG or an SVG file.
+// korvada-cli export: the visible drawing as a PNG, SVG or DXF file.
 #include "cli/clicommands.h"
 
 #include "document/mydrevikdoc.h"
@@ -10,7 +10,7 @@ int ExportCommand(const QString& strDrawing, const QString& strOut, std::optiona
 {
     const ExportFormat format = ExportFormatOf(strOut);
     if (format == ExportFormat::Unknown) {
-        PrintError(QStringLiteral("Cannot export to %1: the name must end in .png or .svg (see korvada-cli --help)")
+        PrintError(QStringLiteral("Cannot export to %1: the name must end in .png, .svg or .dxf (see korvada-cli --help)")
                        .arg(strOut));
         return kCliUsage;
     }

@@ -32,6 +32,16 @@ void CDC::TellSinkOfFill(const CPixelSpans& spans)
     const QRect rectBox = spans.BoundingRect() & m_pImage->rect();
     if (rectBox.isEmpty())
         return;
+    QImage mask(rectBox.size(), QImage::Format_ARGB32);
+    mask.fill(Qt::transparent);
+    for (const PixelSpan& span : spans.Spans()) {
+        if (span.y < rectBox.top() || span.y > rectBox.bottom())
+            continue;
+        QRgb* pTarget = reinterpret_cast<QRgb*>(mask.scanLine(span.y - rectBox.top()));
+        for (int x = std::max(span.x0, rectBox.left()); x <= std::min(span.x1, rectBox.right()); ++x)
+            pTarget[x - rectBox.left()] = 0xFF000000u;
+    }
+    m_pSink->FloodRegion(GetSinkState(), mask, rectBox.topLeft());
     // The pixels as painted (a hatch or pattern included), nothing else:
     // the gaps of a transparent hatch stay out.
     const Ink ink = BrushInk();

@@ -51,4 +51,8 @@ public:
     // A flood fill exists only as pixels: image holds exactly the pixels it
     // painted (the rest transparent), its top-left at device pixel ptDevice.
     virtual void FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice) = 0;
+    // The same fill's whole region, gaps of a hatch or pattern included:
+    // mask is opaque over every pixel the search reached. Told before
+    // FloodFill, for sinks that fill a region with the brush themselves.
+    virtual void FloodRegion(const CDCSinkState&, const QImage&, QPoint) {}
 };

@@ -50,7 +50,12 @@ TEST_P(CliExport, exitStatusAndOutput)
     QFile out(dir.filePath(QStringLiteral("out/")) + QString::fromLatin1(c.pszOutput));
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     const QByteArray bytes = out.readAll();
-    if (QByteArray(c.pszOutput).endsWith(".svg")) {
+    if (QString::fromLatin1(c.pszOutput).endsWith(QStringLiteral(".dxf"), Qt::CaseInsensitive)) {
+        EXPECT_TRUE(bytes.startsWith("  0\nSECTION\n  2\nHEADER\n  9\n$ACADVER\n  1\nAC1015\n")) << bytes.left(80).constData();
+        // The red line, in true colour, unless the step leaves it out.
+        EXPECT_EQ(bytes.contains("\nLINE\n"), !c.args.contains(QStringLiteral("-1")));
+        EXPECT_EQ(bytes.contains("\n420\n16711680\n"), !c.args.contains(QStringLiteral("-1")));
+    } else if (QByteArray(c.pszOutput).endsWith(".svg")) {
         EXPECT_TRUE(bytes.startsWith("<?xml")) << bytes.left(80).constData();
         // The red line is there unless the step leaves it out.
         EXPECT_EQ(bytes.contains("stroke=\"#ff0000\""), !c.args.contains(QStringLiteral("-1")));
@@ -66,6 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         ExportCase{"svg", {QStringLiteral("%D"), QStringLiteral("%O/a.svg")}, 0, "a.svg"},
         ExportCase{"svgStepNone", {QStringLiteral("%D"), QStringLiteral("%O/a.svg"), QStringLiteral("--step"), QStringLiteral("-1")}, 0, "a.svg"},
+        ExportCase{"dxf", {QStringLiteral("%D"), QStringLiteral("%O/a.dxf")}, 0, "a.dxf"},
+        ExportCase{"dxfStepNone", {QStringLiteral("%D"), QStringLiteral("%O/a.DXF"), QStringLiteral("--step"), QStringLiteral("-1")}, 0, "a.DXF"},
         ExportCase{"png", {QStringLiteral("%D"), QStringLiteral("%O/a.PNG")}, 0, "a.PNG"},
         ExportCase{"pngScale2", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("2")}, 0, "a.png"},
         ExportCase{"unknownType", {QStringLiteral("%D"), QStringLiteral("%O/a.bmp")}, 1, nullptr},

@@ -105,6 +105,19 @@ TEST_F(ExportFixture, svgAsksNoScaleAndCancelWritesNothing)
     EXPECT_TRUE(m_answers.m_texts.isEmpty());
 }
 
+TEST_F(ExportFixture, dxfAsksNoScaleAndHoldsOnlyTheVisibleFigures)
+{
+    ASSERT_TRUE(Export("a.dxf"));
+    EXPECT_EQ(m_nScaleAsked, 0);
+    QFile file(m_dir.filePath(QStringLiteral("a.dxf")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray dxf = file.readAll();
+    EXPECT_TRUE(dxf.contains("\n420\n16711680\n"));  // red, the visible line
+    EXPECT_FALSE(dxf.contains("\n420\n255\n"));      // blue, stepped back
+    EXPECT_TRUE(dxf.endsWith("  0\nEOF\n"));
+    EXPECT_TRUE(m_answers.m_texts.isEmpty());
+}
+
 TEST_F(ExportFixture, failuresAreReported)
 {
     ASSERT_TRUE(Export("a.bmp"));

@@ -1,5 +1,5 @@
 // File > Export: the visible drawing of the active document as a PNG
-// picture or an SVG drawing; the file name's extension chooses.
+// picture, an SVG or a DXF drawing; the file name's extension chooses.
 #include "app/startup/appshell.h"
 
 #include "app/documents/doctemplate.h"
@@ -15,7 +15,7 @@
 
 namespace {
 
-const char* const kExportFilter = "PNG picture (*.png);;SVG drawing (*.svg)";
+const char* const kExportFilter = "PNG picture (*.png);;SVG drawing (*.svg);;DXF drawing (*.dxf)";
 
 QString AskExportFileName(QWidget* pParent, const QString& strProposed)
 {
@@ -59,7 +59,7 @@ void CAppShell::OnFileExport()
         return;
     const ExportFormat format = ExportFormatOf(strFile);
     if (format == ExportFormat::Unknown) {
-        ShowMessageBox(QStringLiteral("Cannot export to %1: choose a name ending in .png or .svg.").arg(strFile));
+        ShowMessageBox(QStringLiteral("Cannot export to %1: choose a name ending in .png, .svg or .dxf.").arg(strFile));
         return;
     }
     double dScale = 1;

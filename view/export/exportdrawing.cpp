@@ -2,6 +2,7 @@
 // painting through the context's sink.
 #include "view/export/exportdrawing.h"
 
+#include "view/export/dxfsink.h"
 #include "view/export/svgsink.h"
 #include "view/render.h"
 
@@ -15,6 +16,8 @@ ExportFormat ExportFormatOf(const QString& strFile)
         return ExportFormat::Png;
     if (strSuffix == QStringLiteral("svg"))
         return ExportFormat::Svg;
+    if (strSuffix == QStringLiteral("dxf"))
+        return ExportFormat::Dxf;
     return ExportFormat::Unknown;
 }
 
@@ -48,10 +51,30 @@ QByteArray ExportDrawingSvg(CMyDrevikDoc* pDoc)
     return sink.Document(kCanvasSize);
 }
 
+QByteArray ExportDrawingDxf(CMyDrevikDoc* pDoc)
+{
+    QImage image(GetCanvasPixelSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CDC dc(&image, kScreenUnitsPerPixel);
+    CDxfSink sink(kCanvasSize);
+    dc.SetSink(&sink);
+    // Each figure's pixels (a thread curve's) make a curve of their own.
+    BeginFigurePainting(&dc);
+    PaintFiguresFrom(&dc, pDoc, false, 0, [&sink] {
+        sink.EndPixelRun();
+        return true;
+    });
+    dc.SetSink(nullptr);
+    dc.Detach();
+    return sink.Document();
+}
+
 QByteArray ExportDrawingBytes(CMyDrevikDoc* pDoc, ExportFormat format, double dScale)
 {
     if (format == ExportFormat::Svg)
         return ExportDrawingSvg(pDoc);
+    if (format == ExportFormat::Dxf)
+        return ExportDrawingDxf(pDoc);
     if (format != ExportFormat::Png)
         return QByteArray();
     const QImage image = ExportDrawingImage(pDoc, dScale);

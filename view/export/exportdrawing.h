@@ -8,7 +8,7 @@
 
 class CMyDrevikDoc;
 
-enum class ExportFormat { Png, Svg, Unknown };
+enum class ExportFormat { Png, Svg, Dxf, Unknown };
 
 // The format a file name's extension asks for.
 ExportFormat ExportFormatOf(const QString& strFile);
@@ -21,6 +21,9 @@ constexpr double kMaxExportScale = 8;
 QImage ExportDrawingImage(CMyDrevikDoc* pDoc, double dScale);
 // The whole canvas as SVG at true size in millimetres.
 QByteArray ExportDrawingSvg(CMyDrevikDoc* pDoc);
+// The whole canvas as DXF in millimetres, y upward, the canvas's lower-left
+// corner at the origin.
+QByteArray ExportDrawingDxf(CMyDrevikDoc* pDoc);
 // The bytes of a file of that format (PNG at dScale); empty when the
 // format is unknown or the image cannot be made.
 QByteArray ExportDrawingBytes(CMyDrevikDoc* pDoc, ExportFormat format, double dScale);
