@@ -1,7 +1,8 @@
-// Exports paint the drawing as the view does; the SVG listens to the same
-// painting through the context's sink.
+// Exports paint the drawing as the view does; the vector formats listen to
+// the same painting through the context's sink.
 #include "view/export/exportdrawing.h"
 
+#include "view/export/exportpdf.h"
 #include "view/export/svgsink.h"
 #include "view/render.h"
 
@@ -11,11 +12,38 @@
 ExportFormat ExportFormatOf(const QString& strFile)
 {
     const QString strSuffix = QFileInfo(strFile).suffix().toLower();
-    if (strSuffix == QStringLiteral("png"))
-        return ExportFormat::Png;
-    if (strSuffix == QStringLiteral("svg"))
-        return ExportFormat::Svg;
+    for (const ExportType& type : kExportTypes)
+        if (strSuffix == QLatin1String(type.pszSuffix))
+            return type.format;
     return ExportFormat::Unknown;
+}
+
+QString ExportSuffixList()
+{
+    QStringList listSuffixes;
+    for (const ExportType& type : kExportTypes)
+        listSuffixes << QLatin1Char('.') + QLatin1String(type.pszSuffix);
+    const QString strLast = listSuffixes.takeLast();
+    return listSuffixes.isEmpty() ? strLast : listSuffixes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + strLast;
+}
+
+QString ExportFileFilters()
+{
+    QStringList listFilters;
+    for (const ExportType& type : kExportTypes)
+        listFilters << QLatin1String(type.pszFilter);
+    return listFilters.join(QStringLiteral(";;"));
+}
+
+void ListenToDrawing(CMyDrevikDoc* pDoc, CDCSink* pSink)
+{
+    QImage image(GetCanvasPixelSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CDC dc(&image, kScreenUnitsPerPixel);
+    dc.SetSink(pSink);
+    PaintFigures(&dc, pDoc, false);
+    dc.SetSink(nullptr);
+    dc.Detach();
 }
 
 QImage ExportDrawingImage(CMyDrevikDoc* pDoc, double dScale)
@@ -35,16 +63,8 @@ QImage ExportDrawingImage(CMyDrevikDoc* pDoc, double dScale)
 
 QByteArray ExportDrawingSvg(CMyDrevikDoc* pDoc)
 {
-    // The screen's surface is painted alongside: a flood fill finds its
-    // region in the pixels of the figures before it.
-    QImage image(GetCanvasPixelSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CDC dc(&image, kScreenUnitsPerPixel);
     CSvgSink sink;
-    dc.SetSink(&sink);
-    PaintFigures(&dc, pDoc, false);
-    dc.SetSink(nullptr);
-    dc.Detach();
+    ListenToDrawing(pDoc, &sink);
     return sink.Document(kCanvasSize);
 }
 
@@ -52,6 +72,8 @@ QByteArray ExportDrawingBytes(CMyDrevikDoc* pDoc, ExportFormat format, double dS
 {
     if (format == ExportFormat::Svg)
         return ExportDrawingSvg(pDoc);
+    if (format == ExportFormat::Pdf)
+        return ExportDrawingPdf(pDoc);
     if (format != ExportFormat::Png)
         return QByteArray();
     const QImage image = ExportDrawingImage(pDoc, dScale);

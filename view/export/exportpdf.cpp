@@ -1,0 +1,122 @@
+// The PDF is painted by replaying what the drawing's sink heard, so each
+// figure reaches it through its own Draw, as on the screen.
+#include "view/export/exportpdf.h"
+
+#include "document/mydrevikdoc.h"
+#include "view/export/exportdrawing.h"
+#include "view/export/pdfsink.h"
+#include "view/printpages.h"
+#include "view/render.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace {
+
+// A device unit of the writer is a logical unit of the drawing: 0.01 mm.
+constexpr int kUnitsPerInch = 2540;
+
+// The canvas's size in millimetres, exactly: no paper size of that name
+// may stand in for it.
+QPageLayout CanvasPageLayout()
+{
+    const QPageSize size(QSizeF(kCanvasSize.cx / 100.0, kCanvasSize.cy / 100.0), QPageSize::Millimeter,
+                         QStringLiteral("Korvada canvas"), QPageSize::ExactMatch);
+    // The size is wider than high already; landscape would turn it again.
+    return QPageLayout(size, QPageLayout::Portrait, QMarginsF());
+}
+
+// The writer rounds a page's box to whole points (771 x 578 for the
+// canvas, 0.05 mm off). The box is written with six decimals, so the exact
+// size fits in the same bytes and no offset in the file moves.
+void WriteExactPageBox(QByteArray& bytes)
+{
+    const QSizeF sizePoints = CanvasPageLayout().fullRectPoints().size();
+    const QSizeF sizeExact(kCanvasSize.cx / 2540.0 * 72, kCanvasSize.cy / 2540.0 * 72);
+    const QByteArray rounded = QByteArray("/MediaBox [0 0 ") + QByteArray::number(sizePoints.width(), 'f', 6) + ' '
+                               + QByteArray::number(sizePoints.height(), 'f', 6) + ']';
+    const QByteArray exact = QByteArray("/MediaBox [0 0 ") + QByteArray::number(sizeExact.width(), 'f', 6) + ' '
+                             + QByteArray::number(sizeExact.height(), 'f', 6) + ']';
+    const qsizetype nAt = bytes.indexOf(rounded);
+    if (nAt >= 0 && exact.size() == rounded.size())
+        bytes.replace(nAt, rounded.size(), exact);
+}
+
+void SetUpWriter(QPdfWriter& writer, CMyDrevikDoc* pDoc, const QPageLayout& layout)
+{
+    writer.setResolution(kUnitsPerInch);
+    writer.setPageLayout(layout);
+    writer.setTitle(pDoc->GetTitle());
+    writer.setCreator(QStringLiteral("Korvada"));
+}
+
+}  // namespace
+
+QByteArray ExportDrawingPdf(CMyDrevikDoc* pDoc)
+{
+    CPdfSink sink;
+    ListenToDrawing(pDoc, &sink);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    {
+        QPdfWriter writer(&buffer);
+        SetUpWriter(writer, pDoc, CanvasPageLayout());
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return QByteArray();
+        sink.Replay(&painter);
+        painter.end();
+    }
+    WriteExactPageBox(bytes);
+    return bytes;
+}
+
+PrinterPages PrinterPagesOf(QPrinter* pPrinter)
+{
+    return PrinterPages{pPrinter->pageLayout(), std::max(1, pPrinter->resolution())};
+}
+
+QByteArray ExportDrawingPdfPages(CMyDrevikDoc* pDoc, const PrinterPages& pages)
+{
+    const QRect rectPrintable = pages.layout.paintRectPixels(pages.nDpi);
+    const int nHorzRes = rectPrintable.width(), nVertRes = rectPrintable.height();
+    const PageGrid grid = ComputePageGrid(kCanvasSize, nHorzRes, nVertRes, pages.nDpi, pages.nDpi);
+    const double dUnitsPerDot = double(kUnitsPerInch) / pages.nDpi;
+    CPdfSink sink;
+    ListenToDrawing(pDoc, &sink);
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    {
+        QPdfWriter writer(&buffer);
+        SetUpWriter(writer, pDoc, pages.layout);
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return QByteArray();
+        // The painter starts at the printable area's corner, as a printer's does.
+        const QRectF rectPage(0, 0, nHorzRes * dUnitsPerDot, nVertRes * dUnitsPerDot);
+        // On paper the canvas ends with a line one printer dot wide on its
+        // right and bottom edges.
+        const QPolygonF border{{double(kCanvasSize.cx), 0}, {double(kCanvasSize.cx), double(kCanvasSize.cy)},
+                               {0, double(kCanvasSize.cy)}};
+        for (int nPage = 1; nPage <= grid.PageCount(); ++nPage) {
+            if (nPage > 1)
+                writer.newPage();
+            const CPoint ptOrigin = PageViewportOrigin(nPage, grid.nColumns, nHorzRes, nVertRes);
+            painter.save();
+            painter.setClipRect(rectPage);
+            painter.translate(ptOrigin.x * dUnitsPerDot, ptOrigin.y * dUnitsPerDot);
+            painter.setPen(QPen(Qt::black, dUnitsPerDot, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+            painter.drawPolyline(border);
+            sink.Replay(&painter);
+            painter.restore();
+        }
+        painter.end();
+    }
+    return bytes;
+}
