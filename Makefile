@@ -6,6 +6,9 @@ SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEB_BUILD := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
              libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
              fonts-dejavu-core librsvg2-bin
+# Readers the tests check the exports and the manuals with: pdfinfo,
+# pdftoppm and pdftotext; appstreamcli; groff.
+DEB_BUILD += poppler-utils appstream groff-base
 STAMP     := $(BUILD)/.deps-installed
 # Only the fuzzer needs clang and its runtime (libFuzzer, sanitizers).
 DEB_FUZZ  := clang libclang-rt-14-dev

@@ -50,7 +50,11 @@ TEST_P(CliExport, exitStatusAndOutput)
     QFile out(dir.filePath(QStringLiteral("out/")) + QString::fromLatin1(c.pszOutput));
     ASSERT_TRUE(out.open(QIODevice::ReadOnly));
     const QByteArray bytes = out.readAll();
-    if (QByteArray(c.pszOutput).endsWith(".svg")) {
+    if (QByteArray(c.pszOutput).endsWith(".pdf")) {
+        EXPECT_TRUE(bytes.startsWith("%PDF-")) << bytes.left(16).constData();
+        // One page object per page: the canvas's, or the printer's grid.
+        EXPECT_EQ(bytes.count("/Type /Page\n"), c.args.contains(QStringLiteral("--pages")) ? 2 : 1);
+    } else if (QByteArray(c.pszOutput).endsWith(".svg")) {
         EXPECT_TRUE(bytes.startsWith("<?xml")) << bytes.left(80).constData();
         // The red line is there unless the step leaves it out.
         EXPECT_EQ(bytes.contains("stroke=\"#ff0000\""), !c.args.contains(QStringLiteral("-1")));
@@ -68,6 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExportCase{"svgStepNone", {QStringLiteral("%D"), QStringLiteral("%O/a.svg"), QStringLiteral("--step"), QStringLiteral("-1")}, 0, "a.svg"},
         ExportCase{"png", {QStringLiteral("%D"), QStringLiteral("%O/a.PNG")}, 0, "a.PNG"},
         ExportCase{"pngScale2", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("2")}, 0, "a.png"},
+        ExportCase{"pdf", {QStringLiteral("%D"), QStringLiteral("%O/a.pdf")}, 0, "a.pdf"},
+        ExportCase{"pdfOnPrinterPages", {QStringLiteral("%D"), QStringLiteral("%O/a.pdf"), QStringLiteral("--pages")}, 0, "a.pdf"},
+        ExportCase{"pagesNeedPdf", {QStringLiteral("%D"), QStringLiteral("%O/a.svg"), QStringLiteral("--pages")}, 1, nullptr},
         ExportCase{"unknownType", {QStringLiteral("%D"), QStringLiteral("%O/a.bmp")}, 1, nullptr},
         ExportCase{"oneFile", {QStringLiteral("%D")}, 1, nullptr},
         ExportCase{"scaleTooBig", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("9")}, 1, nullptr},
@@ -80,9 +87,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliExportScale, belongsToExportOnly)
 {
+    for (const char* pszOption : {"--scale", "--pages"}) {
+        QStringList args{QStringLiteral("render"), QStringLiteral("a.kvd"), QStringLiteral("a.png"),
+                         QString::fromLatin1(pszOption)};
+        if (args.last() == QStringLiteral("--scale"))
+            args << QStringLiteral("2");
+        QProcess process;
+        process.start(QStringLiteral(KORVADA_CLI_PATH), args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 1) << pszOption;
+    }
+}
+
+TEST(CliExportNames, errorListsEveryFormat)
+{
     QProcess process;
-    process.start(QStringLiteral(KORVADA_CLI_PATH),
-                  {QStringLiteral("render"), QStringLiteral("a.kvd"), QStringLiteral("a.png"), QStringLiteral("--scale"), QStringLiteral("2")});
+    process.start(QStringLiteral(KORVADA_CLI_PATH), {QStringLiteral("export"), QStringLiteral("a.kvd"), QStringLiteral("a.bmp")});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 1);
+    const QString strError = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(strError.contains(QStringLiteral("the name must end in .png, .pdf or .svg"))) << strError.toStdString();
 }

@@ -176,28 +176,6 @@ TEST(SinkHears, floodFillIsExactlyItsPixels)
     EXPECT_EQ(sink.m_nFilled, nGreen);
 }
 
-namespace {
-
-// The share of pixels that differ clearly once both images are blurred
-// by a box of nBox pixels: antialiasing and half-pixel placement vanish,
-// a missing or misplaced shape does not.
-double ClearlyDifferentShare(const QImage& a, const QImage& b, int nBox)
-{
-    const QSize size(a.width() / nBox, a.height() / nBox);
-    const QImage sa = a.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
-    const QImage sb = b.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
-    qint64 nDifferent = 0;
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const QRgb p = sa.pixel(x, y), q = sb.pixel(x, y);
-            const int nDiff = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                        std::abs(qBlue(p) - qBlue(q))});
-            nDifferent += nDiff > 48;
-        }
-    return double(nDifferent) / (size.width() * size.height());
-}
-
-}  // namespace
 
 TEST(SvgExport, readBackMatchesThePng)
 {

@@ -29,16 +29,20 @@ QPageLayout CanvasPageLayout()
 }
 
 // The writer rounds a page's box to whole points (771 x 578 for the
-// canvas, 0.05 mm off). The box is written with six decimals, so the exact
-// size fits in the same bytes and no offset in the file moves.
+// canvas, 0.05 mm off) and puts the canvas's top edge at the box's top.
+// The exact box keeps that top and reaches a little below zero instead; it
+// fits in the bytes of the rounded one, so no offset in the file moves.
 void WriteExactPageBox(QByteArray& bytes)
 {
     const QSizeF sizePoints = CanvasPageLayout().fullRectPoints().size();
-    const QSizeF sizeExact(kCanvasSize.cx / 2540.0 * 72, kCanvasSize.cy / 2540.0 * 72);
     const QByteArray rounded = QByteArray("/MediaBox [0 0 ") + QByteArray::number(sizePoints.width(), 'f', 6) + ' '
                                + QByteArray::number(sizePoints.height(), 'f', 6) + ']';
-    const QByteArray exact = QByteArray("/MediaBox [0 0 ") + QByteArray::number(sizeExact.width(), 'f', 6) + ' '
-                             + QByteArray::number(sizeExact.height(), 'f', 6) + ']';
+    const double dWidth = kCanvasSize.cx / 2540.0 * 72, dHeight = kCanvasSize.cy / 2540.0 * 72;
+    // PDF numbers may start at the decimal point: "-.154331".
+    QByteArray bottom = QByteArray::number(sizePoints.height() - dHeight, 'f', 6);
+    bottom.replace("-0.", "-.");
+    const QByteArray exact = QByteArray("/MediaBox [0 ") + bottom + ' ' + QByteArray::number(dWidth, 'f', 6) + ' '
+                             + QByteArray::number(sizePoints.height(), 'f', 0) + ']';
     const qsizetype nAt = bytes.indexOf(rounded);
     if (nAt >= 0 && exact.size() == rounded.size())
         bytes.replace(nAt, rounded.size(), exact);

@@ -8,6 +8,7 @@
 #include "platform/dc_raster.h"
 
 #include <QFontMetricsF>
+#include <QPainterPath>
 #include <QPainter>
 
 #include <algorithm>
@@ -185,29 +186,29 @@ void CPdfSink::Pixel(const CDCSinkState& state, CPoint pt, COLORREF color)
 {
     if (state.nROP2 == R2_NOP)
         return;
-    const CanvasPoint p = ToCanvasPixel(state, pt);
-    const QPointF ptPixel(p.x, p.y);
-    const QColor colorPixel = ToColor(color);
-    if (colorPixel != m_colorPixels)
+    if (!m_pixels.Fits(state, color))
         FlushPixels();
-    m_colorPixels = colorPixel;
-    if (!m_pathPixels.isEmpty() && ptPixel == m_ptLastPixel)
-        return;
-    m_ptLastPixel = ptPixel;
-    const double dPixel = SinkPixelUnits(state);
-    m_pathPixels.addRect(QRectF(ptPixel, QSizeF(dPixel, dPixel)));
+    m_pixels.Add(state, pt, color);
 }
 
 void CPdfSink::FlushPixels()
 {
-    if (m_pathPixels.isEmpty())
+    if (m_pixels.IsEmpty())
         return;
-    QPainterPath path = m_pathPixels;
-    // Pixels set twice must not cancel each other out.
-    path.setFillRule(Qt::WindingFill);
-    m_vecSteps.push_back([path, color = m_colorPixels](QPainter* pPainter) { pPainter->fillPath(path, color); });
-    m_pathPixels = QPainterPath();
-    m_colorPixels = QColor();
+    const double dPixel = m_pixels.GetPixelUnits();
+    QList<QRect> listRects;
+    for (const QPoint& ptPixel : m_pixels.GetPixels())
+        listRects << QRect(ptPixel, QSize(1, 1));
+    // Whole numbers in pixel units keep the page's description short.
+    m_vecSteps.push_back([listRects, dPixel, color = ToColor(m_pixels.GetColor())](QPainter* pPainter) {
+        pPainter->save();
+        pPainter->scale(dPixel, dPixel);
+        pPainter->setPen(Qt::NoPen);
+        pPainter->setBrush(color);
+        pPainter->drawRects(listRects);
+        pPainter->restore();
+    });
+    m_pixels.Clear();
 }
 
 void CPdfSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText, const QFont& fontDevice)

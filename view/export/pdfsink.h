@@ -5,9 +5,7 @@
 #pragma once
 
 #include "platform/dcsink.h"
-
-#include <QColor>
-#include <QPainterPath>
+#include "view/export/sinkgeometry.h"
 
 #include <functional>
 #include <vector>
@@ -39,12 +37,9 @@ private:
     // the mode is opaque.
     void AddShape(const CDCSinkState& state, const QPainterPath& path, bool bFilled);
     void AddStep(Step step);
-    // Pixels of one colour set one after another become one path: a
-    // thread curve sets thousands, many of them twice.
+    // Pixels of one colour set one after another become one path.
     void FlushPixels();
 
     std::vector<Step> m_vecSteps;
-    QPainterPath m_pathPixels;
-    QColor m_colorPixels;
-    QPointF m_ptLastPixel;
+    CPixelRun m_pixels;
 };

@@ -125,3 +125,26 @@ QImage SinkHatchTile(const BrushData& brush)
     dc.SelectStockObject(WHITE_BRUSH);
     return image;
 }
+
+bool CPixelRun::Fits(const CDCSinkState& state, COLORREF color) const
+{
+    return IsEmpty() || (color == m_color && SinkPixelUnits(state) == m_dPixel);
+}
+
+void CPixelRun::Add(const CDCSinkState& state, CPoint pt, COLORREF color)
+{
+    m_color = color;
+    m_dPixel = SinkPixelUnits(state);
+    const CanvasPoint p = ToCanvasPixel(state, pt);
+    const QPoint ptPixel(int(std::lround(p.x / m_dPixel)), int(std::lround(p.y / m_dPixel)));
+    if (m_setPixels.contains(ptPixel))
+        return;
+    m_setPixels.insert(ptPixel);
+    m_vecPixels.push_back(ptPixel);
+}
+
+void CPixelRun::Clear()
+{
+    m_vecPixels.clear();
+    m_setPixels.clear();
+}

@@ -6,6 +6,9 @@
 
 #include "platform/dcsink.h"
 
+#include <QPoint>
+#include <QSet>
+
 #include <vector>
 
 // Logical units per device pixel of the context that drew.
@@ -51,3 +54,29 @@ std::vector<double> SinkDashUnits(const CDCSinkState& state);
 // The 8 x 8 pixels of a hatch brush's tile: black where the hatch
 // paints, transparent in its gaps.
 QImage SinkHatchTile(const BrushData& brush);
+
+// Pixels of one colour set one after another, each once: a thread curve
+// sets thousands, most of them several times, and a vector file written
+// pixel by pixel would run to megabytes.
+class CPixelRun {
+public:
+    // Whether the pixel can join this run: the run is empty, or of its
+    // colour and pixel size. Otherwise the run is written out first.
+    bool Fits(const CDCSinkState& state, COLORREF color) const;
+    void Add(const CDCSinkState& state, CPoint pt, COLORREF color);
+    bool IsEmpty() const { return m_vecPixels.empty(); }
+    void Clear();
+
+    COLORREF GetColor() const { return m_color; }
+    double GetPixelUnits() const { return m_dPixel; }
+    // The distinct pixels in the order first set, as whole pixels from the
+    // canvas's corner: pixel (x, y) covers canvas units x * GetPixelUnits()
+    // on from the left, y * GetPixelUnits() down.
+    const std::vector<QPoint>& GetPixels() const { return m_vecPixels; }
+
+private:
+    COLORREF m_color = 0;
+    double m_dPixel = 0;
+    std::vector<QPoint> m_vecPixels;
+    QSet<QPoint> m_setPixels;
+};

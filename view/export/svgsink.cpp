@@ -127,6 +127,7 @@ QString CSvgSink::PatternFor(const CDCSinkState& state)
 
 void CSvgSink::AddShape(const CDCSinkState& state, const QString& strShape, bool bFilled)
 {
+    FlushPixels();
     if (state.nROP2 == R2_NOP)
         return;
     // An opaque background shows in the gaps of a dashed pen.
@@ -218,16 +219,34 @@ void CSvgSink::Pixel(const CDCSinkState& state, CPoint pt, COLORREF color)
 {
     if (state.nROP2 == R2_NOP)
         return;
-    const double dPixel = SinkPixelUnits(state);
-    const auto [x, y] = ToCanvasPixel(state, pt);
-    m_strBody += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\"/>\n")
-                     .arg(SvgNumber(x), SvgNumber(y), SvgNumber(dPixel), Colour(color));
+    if (!m_pixels.Fits(state, color))
+        FlushPixels();
+    m_pixels.Add(state, pt, color);
+}
+
+// In whole pixels, each square relative to the one before: a closed
+// square leaves the pen at its corner.
+void CSvgSink::FlushPixels()
+{
+    if (m_pixels.IsEmpty())
+        return;
+    QString strPath;
+    QPoint ptPen;
+    for (const QPoint& ptPixel : m_pixels.GetPixels()) {
+        const QPoint ptMove = ptPixel - ptPen;
+        strPath += QStringLiteral("m%1 %2h1v1h-1z").arg(ptMove.x()).arg(ptMove.y());
+        ptPen = ptPixel;
+    }
+    m_strBody += QStringLiteral("<path transform=\"scale(%1)\" fill=\"%2\" d=\"M%3\"/>\n")
+                     .arg(QString::number(m_pixels.GetPixelUnits(), 'f', 6), Colour(m_pixels.GetColor()), strPath.mid(1));
+    m_pixels.Clear();
 }
 
 void CSvgSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText, const QFont& fontDevice)
 {
     if (state.nROP2 == R2_NOP || strText.isEmpty())
         return;
+    FlushPixels();
     const QFontMetricsF metrics(fontDevice);
     const double dPixel = SinkPixelUnits(state);
     const SvgPoint p = ToCanvas(state, pt.x, pt.y);
@@ -254,6 +273,7 @@ void CSvgSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText
 
 void CSvgSink::FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice)
 {
+    FlushPixels();
     const double dPixel = SinkPixelUnits(state);
     const auto [x, y] = DeviceToCanvas(state, ptDevice);
     m_strBody += QStringLiteral("<image x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" preserveAspectRatio=\"none\" "
@@ -262,8 +282,9 @@ void CSvgSink::FloodFill(const CDCSinkState& state, const QImage& image, QPoint 
                           SvgNumber(image.height() * dPixel), PngDataUri(image));
 }
 
-QByteArray CSvgSink::Document(CSize sizeCanvas) const
+QByteArray CSvgSink::Document(CSize sizeCanvas)
 {
+    FlushPixels();
     const QString strWidth = SvgNumber(sizeCanvas.cx / 100.0), strHeight = SvgNumber(sizeCanvas.cy / 100.0);
     QString str = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/dcsink.h"
+#include "view/export/sinkgeometry.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -23,7 +24,7 @@ public:
     void FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice) override;
 
     // The whole document: a canvas of sizeCanvas logical units on a white page.
-    QByteArray Document(CSize sizeCanvas) const;
+    QByteArray Document(CSize sizeCanvas);
 
 private:
     // An element's outline and inside, as presentation attributes.
@@ -34,6 +35,10 @@ private:
     // background stroke under it when an opaque pen has gaps.
     void AddShape(const CDCSinkState& state, const QString& strShape, bool bFilled);
 
+    // Pixels of one colour set one after another become one path.
+    void FlushPixels();
+
+    CPixelRun m_pixels;
     QString m_strBody;
     QString m_strDefs;
     QMap<QString, QString> m_mapPatterns;  // pattern key to id
