@@ -7,6 +7,7 @@
 #include "platform/dc.h"
 #include "platform/dcsink.h"
 #include "view/export/exportdrawing.h"
+#include "view/export/svgsink.h"
 #include "view/render.h"
 
 #include <QImage>
@@ -227,3 +228,49 @@ TEST(PngExport, scaleMultipliesTheCanvas)
     EXPECT_LT(ClearlyDifferentShare(image1, image2.scaled(image1.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 4), 0.02);
     EXPECT_TRUE(ExportDrawingImage(&doc, 0.1).isNull());
 }
+
+namespace {
+
+struct PixelsCase {
+    const char* pszName;
+    std::vector<std::pair<CPoint, COLORREF>> vecPixels;
+    const char* pszPaths;  // the body's pixel paths, written by hand
+};
+void PrintTo(const PixelsCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+
+class SvgPixelRuns : public ::testing::TestWithParam<PixelsCase> {};
+
+}  // namespace
+
+// One logical unit per pixel in the pixel mapping: pixel (x, y) is the
+// square from x to x + 1.
+TEST_P(SvgPixelRuns, eachPixelOnceInOnePathPerColour)
+{
+    const PixelsCase& c = GetParam();
+    CDCSinkState state;
+    state.nMapMode = MM_TEXT;
+    state.nROP2 = R2_COPYPEN;
+    state.dUnitsPerPixel = 1;
+    CSvgSink sink;
+    for (const auto& [pt, color] : c.vecPixels)
+        sink.Pixel(state, pt, color);
+    const QByteArray svg = sink.Document(CSize(100, 100));
+    const qsizetype nFirst = svg.indexOf("<path");
+    ASSERT_GE(nFirst, 0) << svg.constData();
+    EXPECT_EQ(svg.mid(nFirst, svg.indexOf("</svg>") - nFirst).toStdString(), c.pszPaths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SvgPixelRuns,
+    ::testing::Values(
+        PixelsCase{"setTwiceWrittenOnce",
+                   {{CPoint(2, 3), 0}, {CPoint(3, 3), 0}, {CPoint(2, 3), 0}},
+                   "<path transform=\"scale(1.000000)\" fill=\"#000000\" d=\"M2 3h1v1h-1zm1 0h1v1h-1z\"/>\n"},
+        PixelsCase{"movesRelativeBackAndUp",
+                   {{CPoint(5, 5), RGB(255, 0, 0)}, {CPoint(4, 4), RGB(255, 0, 0)}},
+                   "<path transform=\"scale(1.000000)\" fill=\"#ff0000\" d=\"M5 5h1v1h-1zm-1 -1h1v1h-1z\"/>\n"},
+        PixelsCase{"newColourNewPath",
+                   {{CPoint(1, 1), RGB(255, 0, 0)}, {CPoint(2, 1), RGB(0, 0, 255)}, {CPoint(1, 1), RGB(0, 0, 255)}},
+                   "<path transform=\"scale(1.000000)\" fill=\"#ff0000\" d=\"M1 1h1v1h-1z\"/>\n"
+                   "<path transform=\"scale(1.000000)\" fill=\"#0000ff\" d=\"M2 1h1v1h-1zm-1 0h1v1h-1z\"/>\n"}),
+    [](const ::testing::TestParamInfo<PixelsCase>& info) { return std::string(info.param.pszName); });
