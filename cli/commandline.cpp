@@ -17,7 +17,7 @@ const char* const kUsage =
     "  pack IN.json OUT.kvd          write the drawing that the JSON describes (IN.json may be -)\n"
     "  render FILE.kvd OUT.png       paint the drawing on the whole canvas\n"
     "         [--grid] [--step N] [--timeout SECONDS]\n"
-    "  export FILE.kvd OUT.png|OUT.pdf|OUT.svg\n"
+    "  export FILE.kvd %1\n"
     "         [--step N] [--scale S] [--pages]\n"
     "                                write the visible drawing as a picture (PNG) or a\n"
     "                                drawing at true scale (PDF, SVG); the extension\n"
@@ -124,7 +124,7 @@ int RunExport(const QCommandLineParser& parser, const RenderOptions& options)
 {
     const QStringList args = parser.positionalArguments();
     if (args.size() != 3)
-        return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.pdf|OUT.svg"));
+        return UsageError(QStringLiteral("export takes two files: export FILE.kvd %1").arg(ExportOutputNames()));
     std::optional<int> nStep;
     if (!ReadStepOption(parser, options, nStep))
         return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
@@ -197,7 +197,7 @@ int RunCli(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Reads, writes and paints Korvada drawings without a display.\n\n")
-        + QString::fromLatin1(kUsage));
+        + QString::fromLatin1(kUsage).arg(ExportOutputNames()));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     RenderOptions options;

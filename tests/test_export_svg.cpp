@@ -107,8 +107,9 @@ TEST_P(SinkHearsEachClass, primitivesAndColour)
     pFigure->Draw(&dc);
     EXPECT_EQ(sink.m_listKinds.join(u' ').toStdString(), c.pszKinds);
     ASSERT_FALSE(sink.m_listColours.isEmpty());
-    if (c.color != CLR_INVALID)
+    if (c.color != CLR_INVALID) {
         EXPECT_EQ(sink.m_listColours.first(), c.color);
+    }
 
     // The pixels are the same as without a sink.
     QImage imagePlain = imageBefore;

@@ -3,6 +3,7 @@
 // name every command, option and exit status the programs' own help does,
 // so the two cannot drift apart.
 #include "app/startup/commandline.h"
+#include "view/export/exportdrawing.h"
 
 #include <QDir>
 #include <QFile>
@@ -111,6 +112,15 @@ TEST(CliManual, namesEveryCommandOptionAndExitStatus)
     EXPECT_EQ(listCommands.size(), 5);
     for (const QString& strCommand : listCommands)
         EXPECT_TRUE(strPage.contains(QStringLiteral(".B korvada-cli ") + strCommand)) << "command " << strCommand.toStdString();
+
+    // Each format export writes, in the synopsis and the export entry.
+    for (const ExportType& type : kExportTypes) {
+        const QString strOut = QStringLiteral("OUT.") + QLatin1String(type.pszSuffix);
+        EXPECT_TRUE(strHelp.contains(strOut)) << strOut.toStdString();
+        EXPECT_TRUE(strPage.contains(strOut)) << strOut.toStdString();
+        EXPECT_TRUE(strPage.contains(QStringLiteral(".B .") + QLatin1String(type.pszSuffix) + QLatin1Char('\n')))
+            << type.pszSuffix;
+    }
 
     // Each status of the help's "Exit status:" paragraph has its own entry.
     const QString strStatuses = strHelp.section(QStringLiteral("Exit status:"), 1).section(QStringLiteral("\n\n"), 0, 0);

@@ -27,6 +27,14 @@ QString ExportSuffixList()
     return listSuffixes.isEmpty() ? strLast : listSuffixes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + strLast;
 }
 
+QString ExportOutputNames()
+{
+    QStringList listNames;
+    for (const ExportType& type : kExportTypes)
+        listNames << QStringLiteral("OUT.") + QLatin1String(type.pszSuffix);
+    return listNames.join(u'|');
+}
+
 QString ExportFileFilters()
 {
     QStringList listFilters;

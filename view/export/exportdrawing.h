@@ -29,6 +29,8 @@ inline constexpr ExportType kExportTypes[] = {
 ExportFormat ExportFormatOf(const QString& strFile);
 // ".png, .pdf or .svg": the extensions an export's name may end in.
 QString ExportSuffixList();
+// "OUT.png|OUT.pdf|OUT.svg": the export's output in a usage line.
+QString ExportOutputNames();
 // The file dialog's filters, one per format.
 QString ExportFileFilters();
 

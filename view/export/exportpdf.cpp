@@ -13,6 +13,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <algorithm>
+
 namespace {
 
 // A device unit of the writer is a logical unit of the drawing: 0.01 mm.
