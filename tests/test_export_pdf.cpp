@@ -212,6 +212,32 @@ TEST_F(PdfFixture, wholeDrawingMatchesThePngAndStepBackLeavesFiguresOut)
     EXPECT_EQ(ClearlyDifferentShare(imageWhite, imageEmpty, 1), 0.0);
 }
 
+// The fill goes in without loss: every pixel it painted on the screen has
+// its exact colour when the page is read back at the screen's size.
+TEST_F(PdfFixture, floodFillKeepsItsExactPixels)
+{
+    REQUIRE_POPPLER("pdftoppm");
+    FigureArray figures = MakeVisibleShapes();
+    m_doc.m_figures.push_back(std::move(figures[16]));  // the frame
+    m_doc.m_figures.push_back(std::move(figures[17]));  // the fill inside it
+    m_doc.m_nStep = 1;
+    const QByteArray pdf = ExportDrawingPdf(&m_doc);
+    EXPECT_FALSE(pdf.contains("/DCTDecode"));
+    const QImage imageBack = RenderLikeScreen(Write(pdf), false).convertToFormat(QImage::Format_RGB32);
+    const QImage imagePng = ExportDrawingImage(&m_doc, 1.0);
+    ASSERT_EQ(imageBack.size(), imagePng.size());
+    const QRgb rgbFill = qRgb(0xEF, 0xCD, 0xAB);
+    qint64 nFilled = 0, nKept = 0;
+    for (int y = 0; y < imagePng.height(); ++y)
+        for (int x = 0; x < imagePng.width(); ++x)
+            if (imagePng.pixel(x, y) == rgbFill) {
+                ++nFilled;
+                nKept += imageBack.pixel(x, y) == rgbFill;
+            }
+    EXPECT_GT(nFilled, 10000);
+    EXPECT_EQ(nKept, nFilled);
+}
+
 TEST_F(PdfFixture, textStaysText)
 {
     REQUIRE_POPPLER("pdftotext");
