@@ -327,14 +327,31 @@ INSTANTIATE_TEST_SUITE_P(
                       PagesCase{"letterPortrait", QPageSize::Letter, QPageLayout::Portrait, 6.35, 600, 2, 2}),
     [](const ::testing::TestParamInfo<PagesCase>& info) { return std::string(info.param.pszName); });
 
+namespace {
+
+// A thousand figures drawn from a mix, each moved a little from the last
+// of its kind.
+struct SizeCase {
+    const char* pszName;
+    bool bLongThreadCurves;  // every eighth figure a thread curve across 190 mm
+};
+void PrintTo(const SizeCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+
+class VectorExportSize : public ::testing::TestWithParam<SizeCase> {};
+
+}  // namespace
+
 // A thousand figures of every class but the flood fill stay small in both
 // vector formats.
-TEST(VectorExportSize, thousandFiguresUnderOneMegabyte)
+TEST_P(VectorExportSize, thousandFiguresUnderOneMegabyte)
 {
     const FigureArray shapes = MakeVisibleShapes();
+    const CTrigon trigonLong(1000, -1000, 20000, -4000, RGB(0, 0, 0), 10, FALSE);
     CMyDrevikDoc doc;
     for (int i = 0; doc.GetCount() < 1000; ++i) {
-        const CFigure& figure = *shapes[std::size_t(i) % (shapes.size() - 1)];
+        const CFigure& figure = GetParam().bLongThreadCurves && i % 8 == 0
+                                    ? static_cast<const CFigure&>(trigonLong)
+                                    : *shapes[std::size_t(i) % (shapes.size() - 1)];
         doc.m_figures.push_back(figure.CopyMoved(CSize((i % 7) * 100, -(i % 5) * 100)));
     }
     doc.m_nStep = doc.GetCount() - 1;
@@ -344,3 +361,7 @@ TEST(VectorExportSize, thousandFiguresUnderOneMegabyte)
     EXPECT_GT(svg.size(), 10000);
     EXPECT_LT(svg.size(), 1000 * 1000) << "SVG of a thousand figures";
 }
+
+INSTANTIATE_TEST_SUITE_P(Mixes, VectorExportSize,
+                         ::testing::Values(SizeCase{"everyClass", false}, SizeCase{"longThreadCurves", true}),
+                         [](const ::testing::TestParamInfo<SizeCase>& info) { return std::string(info.param.pszName); });

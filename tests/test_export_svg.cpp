@@ -275,3 +275,34 @@ INSTANTIATE_TEST_SUITE_P(
                    "<path transform=\"scale(1.000000)\" fill=\"#ff0000\" d=\"M1 1h1v1h-1z\"/>\n"
                    "<path transform=\"scale(1.000000)\" fill=\"#0000ff\" d=\"M2 1h1v1h-1zm-1 0h1v1h-1z\"/>\n"}),
     [](const ::testing::TestParamInfo<PixelsCase>& info) { return std::string(info.param.pszName); });
+
+// A thread curve's thousand pixels go in as one image holding exactly them.
+TEST(SvgPixelRunsLong, becomeOneImageOfExactlyThePixels)
+{
+    CDCSinkState state;
+    state.nMapMode = MM_TEXT;
+    state.nROP2 = R2_COPYPEN;
+    state.dUnitsPerPixel = 1;
+    CSvgSink sink;
+    QSet<QPoint> setPixels;
+    for (int i = 0; i < 300; ++i) {
+        const CPoint pt(10 + i / 2, 20 + (i / 2) % 7);  // each pixel twice
+        sink.Pixel(state, pt, RGB(0, 128, 255));
+        setPixels.insert(QPoint(pt.x, pt.y));
+    }
+    const QByteArray svg = sink.Document(CSize(400, 400));
+    EXPECT_FALSE(svg.contains("<path")) << svg.constData();
+    ASSERT_EQ(svg.count("<image"), 1) << svg.constData();
+    EXPECT_TRUE(svg.contains("<image x=\"10\" y=\"20\" width=\"150\" height=\"7\"")) << svg.constData();
+    const qsizetype nData = svg.indexOf("base64,") + 7;
+    const QImage image = QImage::fromData(QByteArray::fromBase64(svg.mid(nData, svg.indexOf('"', nData) - nData)), "PNG");
+    ASSERT_EQ(image.size(), QSize(150, 7));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb rgb = image.pixel(x, y);
+            const bool bSet = setPixels.contains(QPoint(10 + x, 20 + y));
+            ASSERT_EQ(qAlpha(rgb) == 255, bSet) << x << ", " << y;
+            if (bSet)
+                ASSERT_EQ(rgb, qRgb(0, 128, 255)) << x << ", " << y;
+        }
+}

@@ -191,24 +191,53 @@ void CPdfSink::Pixel(const CDCSinkState& state, CPoint pt, COLORREF color)
     m_pixels.Add(state, pt, color);
 }
 
+// A long run (a thread curve sets a thousand pixels and more) goes in as
+// an image of exactly its pixels, as a flood fill does; a short one as
+// squares in whole pixel units.
 void CPdfSink::FlushPixels()
 {
     if (m_pixels.IsEmpty())
         return;
     const double dPixel = m_pixels.GetPixelUnits();
-    QList<QRect> listRects;
-    for (const QPoint& ptPixel : m_pixels.GetPixels())
-        listRects << QRect(ptPixel, QSize(1, 1));
-    // Whole numbers in pixel units keep the page's description short.
-    m_vecSteps.push_back([listRects, dPixel, color = ToColor(m_pixels.GetColor())](QPainter* pPainter) {
+    const QColor color = ToColor(m_pixels.GetColor());
+    const std::vector<QPoint>& vecPixels = m_pixels.GetPixels();
+    if (vecPixels.size() > kMaxPixelSquares) {
+        QRect rectBox;
+        for (const QPoint& ptPixel : vecPixels)
+            rectBox |= QRect(ptPixel, QSize(1, 1));
+        QImage image(rectBox.size(), QImage::Format_ARGB32);
+        image.fill(Qt::transparent);
+        for (const QPoint& ptPixel : vecPixels)
+            image.setPixel(ptPixel - rectBox.topLeft(), color.rgb());
+        AddImageStep(QRectF(rectBox.left() * dPixel, rectBox.top() * dPixel, rectBox.width() * dPixel,
+                            rectBox.height() * dPixel),
+                     image);
+    } else {
+        QList<QRect> listRects;
+        for (const QPoint& ptPixel : vecPixels)
+            listRects << QRect(ptPixel, QSize(1, 1));
+        m_vecSteps.push_back([listRects, dPixel, color](QPainter* pPainter) {
+            pPainter->save();
+            pPainter->scale(dPixel, dPixel);
+            pPainter->setPen(Qt::NoPen);
+            pPainter->setBrush(color);
+            pPainter->drawRects(listRects);
+            pPainter->restore();
+        });
+    }
+    m_pixels.Clear();
+}
+
+void CPdfSink::AddImageStep(const QRectF& rectTarget, const QImage& image)
+{
+    m_vecSteps.push_back([rectTarget, image](QPainter* pPainter) {
         pPainter->save();
-        pPainter->scale(dPixel, dPixel);
-        pPainter->setPen(Qt::NoPen);
-        pPainter->setBrush(color);
-        pPainter->drawRects(listRects);
+        // Exactly its pixels: no blur between them, no lossy compression.
+        pPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
+        pPainter->setRenderHint(QPainter::LosslessImageRendering);
+        pPainter->drawImage(rectTarget, image);
         pPainter->restore();
     });
-    m_pixels.Clear();
 }
 
 void CPdfSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText, const QFont& fontDevice)
@@ -245,17 +274,10 @@ void CPdfSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText
 
 void CPdfSink::FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice)
 {
+    FlushPixels();
     const double dPixel = SinkPixelUnits(state);
     const CanvasPoint p = DeviceToCanvas(state, ptDevice);
-    const QRectF rectTarget(p.x, p.y, image.width() * dPixel, image.height() * dPixel);
-    AddStep([rectTarget, image](QPainter* pPainter) {
-        pPainter->save();
-        // Exactly its pixels: no blur between them, no lossy compression.
-        pPainter->setRenderHint(QPainter::SmoothPixmapTransform, false);
-        pPainter->setRenderHint(QPainter::LosslessImageRendering);
-        pPainter->drawImage(rectTarget, image);
-        pPainter->restore();
-    });
+    AddImageStep(QRectF(p.x, p.y, image.width() * dPixel, image.height() * dPixel), image);
 }
 
 void CPdfSink::Replay(QPainter* pPainter)

@@ -224,22 +224,48 @@ void CSvgSink::Pixel(const CDCSinkState& state, CPoint pt, COLORREF color)
     m_pixels.Add(state, pt, color);
 }
 
-// In whole pixels, each square relative to the one before: a closed
-// square leaves the pen at its corner.
+// A long run (a thread curve sets a thousand pixels and more) goes in as
+// an image of exactly its pixels, as a flood fill does: as squares it
+// would take a dozen bytes a pixel. A short one stays squares, in whole
+// pixels, each relative to the one before (a closed square leaves the pen
+// at its corner).
 void CSvgSink::FlushPixels()
 {
     if (m_pixels.IsEmpty())
         return;
-    QString strPath;
-    QPoint ptPen;
-    for (const QPoint& ptPixel : m_pixels.GetPixels()) {
-        const QPoint ptMove = ptPixel - ptPen;
-        strPath += QStringLiteral("m%1 %2h1v1h-1z").arg(ptMove.x()).arg(ptMove.y());
-        ptPen = ptPixel;
+    const std::vector<QPoint>& vecPixels = m_pixels.GetPixels();
+    const double dPixel = m_pixels.GetPixelUnits();
+    if (vecPixels.size() > kMaxPixelSquares) {
+        QRect rectBox;
+        for (const QPoint& ptPixel : vecPixels)
+            rectBox |= QRect(ptPixel, QSize(1, 1));
+        QImage image(rectBox.size(), QImage::Format_Indexed8);
+        image.setColorTable({qRgba(0, 0, 0, 0), qRgb(GetRValue(m_pixels.GetColor()), GetGValue(m_pixels.GetColor()),
+                                                     GetBValue(m_pixels.GetColor()))});
+        image.fill(0);
+        for (const QPoint& ptPixel : vecPixels)
+            image.setPixel(ptPixel - rectBox.topLeft(), 1);
+        AddPixelImage(rectBox.left() * dPixel, rectBox.top() * dPixel, dPixel, image);
+    } else {
+        QString strPath;
+        QPoint ptPen;
+        for (const QPoint& ptPixel : vecPixels) {
+            const QPoint ptMove = ptPixel - ptPen;
+            strPath += QStringLiteral("m%1 %2h1v1h-1z").arg(ptMove.x()).arg(ptMove.y());
+            ptPen = ptPixel;
+        }
+        m_strBody += QStringLiteral("<path transform=\"scale(%1)\" fill=\"%2\" d=\"M%3\"/>\n")
+                         .arg(QString::number(dPixel, 'f', 6), Colour(m_pixels.GetColor()), strPath.mid(1));
     }
-    m_strBody += QStringLiteral("<path transform=\"scale(%1)\" fill=\"%2\" d=\"M%3\"/>\n")
-                     .arg(QString::number(m_pixels.GetPixelUnits(), 'f', 6), Colour(m_pixels.GetColor()), strPath.mid(1));
     m_pixels.Clear();
+}
+
+void CSvgSink::AddPixelImage(double x, double y, double dPixel, const QImage& image)
+{
+    m_strBody += QStringLiteral("<image x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" preserveAspectRatio=\"none\" "
+                                "style=\"image-rendering:pixelated\" xlink:href=\"%5\"/>\n")
+                     .arg(SvgNumber(x), SvgNumber(y), SvgNumber(image.width() * dPixel),
+                          SvgNumber(image.height() * dPixel), PngDataUri(image));
 }
 
 void CSvgSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText, const QFont& fontDevice)
@@ -274,12 +300,8 @@ void CSvgSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText
 void CSvgSink::FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice)
 {
     FlushPixels();
-    const double dPixel = SinkPixelUnits(state);
     const auto [x, y] = DeviceToCanvas(state, ptDevice);
-    m_strBody += QStringLiteral("<image x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" preserveAspectRatio=\"none\" "
-                                "style=\"image-rendering:pixelated\" xlink:href=\"%5\"/>\n")
-                     .arg(SvgNumber(x), SvgNumber(y), SvgNumber(image.width() * dPixel),
-                          SvgNumber(image.height() * dPixel), PngDataUri(image));
+    AddPixelImage(x, y, SinkPixelUnits(state), image);
 }
 
 QByteArray CSvgSink::Document(CSize sizeCanvas)

@@ -11,6 +11,8 @@
 
 class CSvgSink : public CDCSink {
 public:
+    static constexpr std::size_t kMaxPixelSquares = 64;
+
     void Line(const CDCSinkState& state, CPoint ptFrom, CPoint ptTo) override;
     void Rectangle(const CDCSinkState& state, const CRect& rect) override;
     void RoundRect(const CDCSinkState& state, const CRect& rect, CSize sizeCorner) override;
@@ -35,8 +37,11 @@ private:
     // background stroke under it when an opaque pen has gaps.
     void AddShape(const CDCSinkState& state, const QString& strShape, bool bFilled);
 
-    // Pixels of one colour set one after another become one path.
+    // Pixels of one colour set one after another become one path, or one
+    // image when there are more than kMaxPixelSquares of them.
     void FlushPixels();
+    // An image of device pixels, its top-left corner at (x, y).
+    void AddPixelImage(double x, double y, double dPixel, const QImage& image);
 
     CPixelRun m_pixels;
     QString m_strBody;
