@@ -302,7 +302,8 @@ TEST(SvgPixelRunsLong, becomeOneImageOfExactlyThePixels)
             const QRgb rgb = image.pixel(x, y);
             const bool bSet = setPixels.contains(QPoint(10 + x, 20 + y));
             ASSERT_EQ(qAlpha(rgb) == 255, bSet) << x << ", " << y;
-            if (bSet)
+            if (bSet) {
                 ASSERT_EQ(rgb, qRgb(0, 128, 255)) << x << ", " << y;
+            }
         }
 }

@@ -191,30 +191,23 @@ void CPdfSink::Pixel(const CDCSinkState& state, CPoint pt, COLORREF color)
     m_pixels.Add(state, pt, color);
 }
 
-// A long run (a thread curve sets a thousand pixels and more) goes in as
-// an image of exactly its pixels, as a flood fill does; a short one as
-// squares in whole pixel units.
+// A long run goes in as an image, a short one as squares in whole pixel
+// units.
 void CPdfSink::FlushPixels()
 {
     if (m_pixels.IsEmpty())
         return;
     const double dPixel = m_pixels.GetPixelUnits();
     const QColor color = ToColor(m_pixels.GetColor());
-    const std::vector<QPoint>& vecPixels = m_pixels.GetPixels();
-    if (vecPixels.size() > kMaxPixelSquares) {
+    if (m_pixels.IsLong()) {
         QRect rectBox;
-        for (const QPoint& ptPixel : vecPixels)
-            rectBox |= QRect(ptPixel, QSize(1, 1));
-        QImage image(rectBox.size(), QImage::Format_ARGB32);
-        image.fill(Qt::transparent);
-        for (const QPoint& ptPixel : vecPixels)
-            image.setPixel(ptPixel - rectBox.topLeft(), color.rgb());
+        const QImage image = m_pixels.ToImage(&rectBox);
         AddImageStep(QRectF(rectBox.left() * dPixel, rectBox.top() * dPixel, rectBox.width() * dPixel,
                             rectBox.height() * dPixel),
                      image);
     } else {
         QList<QRect> listRects;
-        for (const QPoint& ptPixel : vecPixels)
+        for (const QPoint& ptPixel : m_pixels.GetPixels())
             listRects << QRect(ptPixel, QSize(1, 1));
         m_vecSteps.push_back([listRects, dPixel, color](QPainter* pPainter) {
             pPainter->save();

@@ -15,8 +15,6 @@ class QRectF;
 
 class CPdfSink : public CDCSink {
 public:
-    static constexpr std::size_t kMaxPixelSquares = 64;
-
     void Line(const CDCSinkState& state, CPoint ptFrom, CPoint ptTo) override;
     void Rectangle(const CDCSinkState& state, const CRect& rect) override;
     void RoundRect(const CDCSinkState& state, const CRect& rect, CSize sizeCorner) override;
@@ -41,7 +39,7 @@ private:
     void AddShape(const CDCSinkState& state, const QPainterPath& path, bool bFilled);
     void AddStep(Step step);
     // Pixels of one colour set one after another become one path, or one
-    // image when there are more than kMaxPixelSquares of them.
+    // image when the run is long.
     void FlushPixels();
     // Draws image's pixels as they are, stretched over rectTarget.
     void AddImageStep(const QRectF& rectTarget, const QImage& image);

@@ -148,3 +148,17 @@ void CPixelRun::Clear()
     m_vecPixels.clear();
     m_setPixels.clear();
 }
+
+QImage CPixelRun::ToImage(QRect* prectBox) const
+{
+    QRect rectBox;
+    for (const QPoint& ptPixel : m_vecPixels)
+        rectBox |= QRect(ptPixel, QSize(1, 1));
+    QImage image(rectBox.size(), QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    const QRgb rgb = qRgb(GetRValue(m_color), GetGValue(m_color), GetBValue(m_color));
+    for (const QPoint& ptPixel : m_vecPixels)
+        image.setPixel(ptPixel - rectBox.topLeft(), rgb);
+    *prectBox = rectBox;
+    return image;
+}

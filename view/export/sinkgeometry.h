@@ -6,7 +6,9 @@
 
 #include "platform/dcsink.h"
 
+#include <QImage>
 #include <QPoint>
+#include <QRect>
 #include <QSet>
 
 #include <vector>
@@ -67,6 +69,13 @@ public:
     bool IsEmpty() const { return m_vecPixels.empty(); }
     void Clear();
 
+    // More pixels than a vector file should spell out one by one: the run
+    // then goes in as an image of exactly its pixels, as a flood fill does.
+    bool IsLong() const { return m_vecPixels.size() > kMaxSquares; }
+    // That image: the run's colour on its pixels, transparent elsewhere;
+    // *prectBox says which pixels it covers.
+    QImage ToImage(QRect* prectBox) const;
+
     COLORREF GetColor() const { return m_color; }
     double GetPixelUnits() const { return m_dPixel; }
     // The distinct pixels in the order first set, as whole pixels from the
@@ -75,6 +84,8 @@ public:
     const std::vector<QPoint>& GetPixels() const { return m_vecPixels; }
 
 private:
+    static constexpr std::size_t kMaxSquares = 64;
+
     COLORREF m_color = 0;
     double m_dPixel = 0;
     std::vector<QPoint> m_vecPixels;

@@ -224,32 +224,22 @@ void CSvgSink::Pixel(const CDCSinkState& state, CPoint pt, COLORREF color)
     m_pixels.Add(state, pt, color);
 }
 
-// A long run (a thread curve sets a thousand pixels and more) goes in as
-// an image of exactly its pixels, as a flood fill does: as squares it
-// would take a dozen bytes a pixel. A short one stays squares, in whole
-// pixels, each relative to the one before (a closed square leaves the pen
-// at its corner).
+// A long run goes in as an image: as squares it would take a dozen bytes
+// a pixel. A short one stays squares, in whole pixels, each relative to
+// the one before (a closed square leaves the pen at its corner).
 void CSvgSink::FlushPixels()
 {
     if (m_pixels.IsEmpty())
         return;
-    const std::vector<QPoint>& vecPixels = m_pixels.GetPixels();
     const double dPixel = m_pixels.GetPixelUnits();
-    if (vecPixels.size() > kMaxPixelSquares) {
+    if (m_pixels.IsLong()) {
         QRect rectBox;
-        for (const QPoint& ptPixel : vecPixels)
-            rectBox |= QRect(ptPixel, QSize(1, 1));
-        QImage image(rectBox.size(), QImage::Format_Indexed8);
-        image.setColorTable({qRgba(0, 0, 0, 0), qRgb(GetRValue(m_pixels.GetColor()), GetGValue(m_pixels.GetColor()),
-                                                     GetBValue(m_pixels.GetColor()))});
-        image.fill(0);
-        for (const QPoint& ptPixel : vecPixels)
-            image.setPixel(ptPixel - rectBox.topLeft(), 1);
+        const QImage image = m_pixels.ToImage(&rectBox);
         AddPixelImage(rectBox.left() * dPixel, rectBox.top() * dPixel, dPixel, image);
     } else {
         QString strPath;
         QPoint ptPen;
-        for (const QPoint& ptPixel : vecPixels) {
+        for (const QPoint& ptPixel : m_pixels.GetPixels()) {
             const QPoint ptMove = ptPixel - ptPen;
             strPath += QStringLiteral("m%1 %2h1v1h-1z").arg(ptMove.x()).arg(ptMove.y());
             ptPen = ptPixel;

@@ -11,7 +11,6 @@
 
 class CSvgSink : public CDCSink {
 public:
-    static constexpr std::size_t kMaxPixelSquares = 64;
 
     void Line(const CDCSinkState& state, CPoint ptFrom, CPoint ptTo) override;
     void Rectangle(const CDCSinkState& state, const CRect& rect) override;
@@ -38,7 +37,7 @@ private:
     void AddShape(const CDCSinkState& state, const QString& strShape, bool bFilled);
 
     // Pixels of one colour set one after another become one path, or one
-    // image when there are more than kMaxPixelSquares of them.
+    // image when the run is long.
     void FlushPixels();
     // An image of device pixels, its top-left corner at (x, y).
     void AddPixelImage(double x, double y, double dPixel, const QImage& image);
