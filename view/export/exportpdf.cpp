@@ -14,6 +14,7 @@
 #include <QPrinter>
 
 #include <algorithm>
+#include <functional>
 
 namespace {
 
@@ -50,12 +51,50 @@ void WriteExactPageBox(QByteArray& bytes)
         bytes.replace(nAt, rounded.size(), exact);
 }
 
-void SetUpWriter(QPdfWriter& writer, CMyDrevikDoc* pDoc, const QPageLayout& layout)
+// The file the painting of fnPaint makes on pages of that layout; empty
+// when it cannot be made.
+QByteArray WritePdf(CMyDrevikDoc* pDoc, const QPageLayout& layout,
+                    const std::function<void(QPdfWriter&, QPainter&)>& fnPaint)
 {
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    if (!buffer.open(QIODevice::WriteOnly))
+        return QByteArray();
+    QPdfWriter writer(&buffer);
     writer.setResolution(kUnitsPerInch);
     writer.setPageLayout(layout);
     writer.setTitle(pDoc->GetTitle());
     writer.setCreator(QStringLiteral("Korvada"));
+    QPainter painter;
+    if (!painter.begin(&writer))
+        return QByteArray();
+    fnPaint(writer, painter);
+    // The file is complete only once the painter ends.
+    if (!painter.end())
+        return QByteArray();
+    return bytes;
+}
+
+// Page nPage of the printer's grid: its part of the canvas, clipped to the
+// printable area, where the painter starts as a printer's does.
+struct GridPage {
+    QRectF rectPrintable;  // logical units
+    QPointF ptOrigin;      // where the canvas's corner lies on the page
+};
+
+void PaintGridPage(QPainter& painter, CPdfSink& sink, const GridPage& page, double dUnitsPerDot)
+{
+    painter.save();
+    painter.setClipRect(page.rectPrintable);
+    painter.translate(page.ptOrigin);
+    // On paper the canvas ends with a line one printer dot wide on its
+    // right and bottom edges.
+    const QPolygonF border{{double(kCanvasSize.cx), 0}, {double(kCanvasSize.cx), double(kCanvasSize.cy)},
+                           {0, double(kCanvasSize.cy)}};
+    painter.setPen(QPen(Qt::black, dUnitsPerDot, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter.drawPolyline(border);
+    sink.Replay(&painter);
+    painter.restore();
 }
 
 }  // namespace
@@ -64,19 +103,8 @@ QByteArray ExportDrawingPdf(CMyDrevikDoc* pDoc)
 {
     CPdfSink sink;
     ListenToDrawing(pDoc, &sink);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return QByteArray();
-    {
-        QPdfWriter writer(&buffer);
-        SetUpWriter(writer, pDoc, CanvasPageLayout());
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return QByteArray();
-        sink.Replay(&painter);
-        painter.end();
-    }
+    QByteArray bytes =
+        WritePdf(pDoc, CanvasPageLayout(), [&sink](QPdfWriter&, QPainter& painter) { sink.Replay(&painter); });
     WriteExactPageBox(bytes);
     return bytes;
 }
@@ -94,35 +122,14 @@ QByteArray ExportDrawingPdfPages(CMyDrevikDoc* pDoc, const PrinterPages& pages)
     const double dUnitsPerDot = double(kUnitsPerInch) / pages.nDpi;
     CPdfSink sink;
     ListenToDrawing(pDoc, &sink);
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    if (!buffer.open(QIODevice::WriteOnly))
-        return QByteArray();
-    {
-        QPdfWriter writer(&buffer);
-        SetUpWriter(writer, pDoc, pages.layout);
-        QPainter painter;
-        if (!painter.begin(&writer))
-            return QByteArray();
-        // The painter starts at the printable area's corner, as a printer's does.
-        const QRectF rectPage(0, 0, nHorzRes * dUnitsPerDot, nVertRes * dUnitsPerDot);
-        // On paper the canvas ends with a line one printer dot wide on its
-        // right and bottom edges.
-        const QPolygonF border{{double(kCanvasSize.cx), 0}, {double(kCanvasSize.cx), double(kCanvasSize.cy)},
-                               {0, double(kCanvasSize.cy)}};
+    return WritePdf(pDoc, pages.layout, [&](QPdfWriter& writer, QPainter& painter) {
         for (int nPage = 1; nPage <= grid.PageCount(); ++nPage) {
             if (nPage > 1)
                 writer.newPage();
             const CPoint ptOrigin = PageViewportOrigin(nPage, grid.nColumns, nHorzRes, nVertRes);
-            painter.save();
-            painter.setClipRect(rectPage);
-            painter.translate(ptOrigin.x * dUnitsPerDot, ptOrigin.y * dUnitsPerDot);
-            painter.setPen(QPen(Qt::black, dUnitsPerDot, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
-            painter.drawPolyline(border);
-            sink.Replay(&painter);
-            painter.restore();
+            const GridPage page{QRectF(0, 0, nHorzRes * dUnitsPerDot, nVertRes * dUnitsPerDot),
+                                QPointF(ptOrigin.x * dUnitsPerDot, ptOrigin.y * dUnitsPerDot)};
+            PaintGridPage(painter, sink, page, dUnitsPerDot);
         }
-        painter.end();
-    }
-    return bytes;
+    });
 }
