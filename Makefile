@@ -6,8 +6,9 @@ SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEB_BUILD := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
              libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
              fonts-dejavu-core librsvg2-bin
-# The DXF export's tests read the files back with this reader.
-DEB_BUILD += python3-ezdxf
+# Readers the tests check the exports and the manuals with: ezdxf (DXF),
+# pdfinfo, pdftoppm and pdftotext; appstreamcli; groff.
+DEB_BUILD += python3-ezdxf poppler-utils appstream groff-base
 STAMP     := $(BUILD)/.deps-installed
 # Only the fuzzer needs clang and its runtime (libFuzzer, sanitizers).
 DEB_FUZZ  := clang libclang-rt-14-dev

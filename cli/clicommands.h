@@ -32,9 +32,10 @@ int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid
                   std::optional<int> nStep, std::optional<double> dTimeoutSeconds = std::nullopt);
 
 // Writes the visible drawing (every figure, or figures 0 to nStep) to
-// strOut as PNG at dScale times the screen resolution, or as SVG; the
-// extension says which.
-int ExportCommand(const QString& strDrawing, const QString& strOut, std::optional<int> nStep, double dScale);
+// strOut as PNG at dScale times the screen resolution, as PDF (on the
+// printer's pages when bPages is set) or as SVG; the extension says which.
+int ExportCommand(const QString& strDrawing, const QString& strOut, std::optional<int> nStep, double dScale,
+                  bool bPages = false);
 
 // Designs a knuckle joint and prints its sizes as JSON; with strDrawing
 // also writes its drawing, after the figures of strInto when one is named.

@@ -17,8 +17,11 @@ const char* const kUsage =
     "  pack IN.json OUT.kvd          write the drawing that the JSON describes (IN.json may be -)\n"
     "  render FILE.kvd OUT.png       paint the drawing on the whole canvas\n"
     "         [--grid] [--step N] [--timeout SECONDS]\n"
-    "  export FILE.kvd OUT.png|OUT.svg|OUT.dxf\n"
-    "         [--step N] [--scale S] write the visible drawing; the extension chooses the type\n"
+    "  export FILE.kvd %1\n"
+    "         [--step N] [--scale S] [--pages]\n"
+    "                                write the visible drawing as a picture (PNG) or a\n"
+    "                                drawing at true scale (PDF, SVG, DXF); the extension\n"
+    "                                chooses the format\n"
     "  knuckle --load F --tensile FT --shear FS --crushing FC\n"
     "          [-o OUT.kvd [--into IN.kvd]]\n"
     "                                design a knuckle joint (values 10 to 200, load in kN),\n"
@@ -43,6 +46,8 @@ struct RenderOptions {
     QCommandLineOption scale{QStringLiteral("scale"),
                              QStringLiteral("export: PNG pixels per screen pixel (0.25 to 8)."),
                              QStringLiteral("S")};
+    QCommandLineOption pages{QStringLiteral("pages"),
+                             QStringLiteral("export: put a PDF on the printer's pages, as printing does.")};
 };
 
 // The figure count of a step: -1 (no figure) or more.
@@ -119,7 +124,7 @@ int RunExport(const QCommandLineParser& parser, const RenderOptions& options)
 {
     const QStringList args = parser.positionalArguments();
     if (args.size() != 3)
-        return UsageError(QStringLiteral("export takes two files: export FILE.kvd OUT.png|OUT.svg|OUT.dxf"));
+        return UsageError(QStringLiteral("export takes two files: export FILE.kvd %1").arg(ExportOutputNames()));
     std::optional<int> nStep;
     if (!ReadStepOption(parser, options, nStep))
         return UsageError(QStringLiteral("--step needs a whole number from -1 up."));
@@ -130,7 +135,9 @@ int RunExport(const QCommandLineParser& parser, const RenderOptions& options)
         if (!bOk || !(dScale >= kMinExportScale && dScale <= kMaxExportScale))
             return UsageError(QStringLiteral("--scale needs a number from 0.25 to 8."));
     }
-    return ExportCommand(args[1], args[2], nStep, dScale);
+    if (parser.isSet(options.pages) && ExportFormatOf(args[2]) != ExportFormat::Pdf)
+        return UsageError(QStringLiteral("--pages needs a PDF: export FILE.kvd OUT.pdf --pages"));
+    return ExportCommand(args[1], args[2], nStep, dScale, parser.isSet(options.pages));
 }
 
 int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
@@ -147,8 +154,8 @@ int RunCommand(const QCommandLineParser& parser, const RenderOptions& options,
         return UsageError(QStringLiteral("--grid and --timeout belong to render only."));
     if (!bRender && !bExport && parser.isSet(options.step))
         return UsageError(QStringLiteral("--step belongs to render and export only."));
-    if (!bExport && parser.isSet(options.scale))
-        return UsageError(QStringLiteral("--scale belongs to export only."));
+    if (!bExport && (parser.isSet(options.scale) || parser.isSet(options.pages)))
+        return UsageError(QStringLiteral("--scale and --pages belong to export only."));
     if (strCommand == QStringLiteral("knuckle"))
         return RunKnuckle(parser, knuckle);
     if (knuckle.AnySet(parser))
@@ -190,7 +197,7 @@ int RunCli(const QStringList& arguments)
     QCommandLineParser parser;
     parser.setApplicationDescription(
         QStringLiteral("Reads, writes and paints Korvada drawings without a display.\n\n")
-        + QString::fromLatin1(kUsage));
+        + QString::fromLatin1(kUsage).arg(ExportOutputNames()));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
     RenderOptions options;
@@ -198,6 +205,7 @@ int RunCli(const QStringList& arguments)
     parser.addOption(options.step);
     parser.addOption(options.timeout);
     parser.addOption(options.scale);
+    parser.addOption(options.pages);
     const KnuckleOptions knuckle;
     knuckle.AddTo(parser);
     parser.addPositionalArgument(QStringLiteral("command"), QStringLiteral("dump, pack, render, export or knuckle"));

@@ -22,6 +22,14 @@ need share/mime/packages/korvada-mime.xml
 need share/icons/hicolor/scalable/apps/com.morvane.Korvada.svg
 need share/icons/hicolor/48x48/apps/com.morvane.Korvada.png
 need share/korvada/tips.txt
+need share/metainfo/com.morvane.Korvada.metainfo.xml
+need share/man/man1/korvada.1
+need share/man/man1/korvada-cli.1
+
+# The metainfo launches the desktop entry installed beside it.
+META="$ROOT/share/metainfo/com.morvane.Korvada.metainfo.xml"
+grep -q '<launchable type="desktop-id">com.morvane.Korvada.desktop</launchable>' "$META" \
+    || fail "metainfo launches another desktop entry"
 
 ENTRY="$ROOT/share/applications/com.morvane.Korvada.desktop"
 grep -qx 'Exec=korvada %F' "$ENTRY" || fail "desktop entry does not start korvada with its files"

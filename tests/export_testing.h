@@ -12,6 +12,13 @@
 
 #include "figures/archive/figurearchive.h"
 
+#include <QImage>
+#include <QProcess>
+#include <QStandardPaths>
+
+#include <algorithm>
+#include <cstdlib>
+
 inline FigureArray MakeVisibleShapes()
 {
     FigureArray figures;
@@ -36,4 +43,42 @@ inline FigureArray MakeVisibleShapes()
     add(new CRectangle(25000, -1000, 26500, -19000, 0x000000, 1, FALSE, PS_SOLID));
     add(new CFloodFill(25500, -10000, 0, 0, 0x000000, 0xABCDEF, 1));
     return figures;
+}
+
+// The share of pixels that differ clearly once both images are blurred
+// by a box of nBox pixels: antialiasing and half-pixel placement vanish,
+// a missing or misplaced shape does not.
+inline double ClearlyDifferentShare(const QImage& a, const QImage& b, int nBox)
+{
+    const QSize size(a.width() / nBox, a.height() / nBox);
+    const QImage sa = a.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    const QImage sb = b.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
+    qint64 nDifferent = 0;
+    for (int y = 0; y < size.height(); ++y)
+        for (int x = 0; x < size.width(); ++x) {
+            const QRgb p = sa.pixel(x, y), q = sb.pixel(x, y);
+            const int nDiff = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
+                                        std::abs(qBlue(p) - qBlue(q))});
+            nDifferent += nDiff > 48;
+        }
+    return double(nDifferent) / (size.width() * size.height());
+}
+
+// Runs a reader of exported files; its standard output, or a null array
+// when it failed (*pstrError then says why).
+inline QByteArray RunReader(const QString& strProgram, const QStringList& args, QString* pstrError = nullptr)
+{
+    QProcess process;
+    process.start(strProgram, args);
+    const bool bDone = process.waitForFinished(120000);
+    const QByteArray error = process.readAllStandardError();
+    if (!bDone || process.exitStatus() != QProcess::NormalExit || process.exitCode() != 0) {
+        if (pstrError)
+            *pstrError = QString::fromLocal8Bit(error);
+        return QByteArray();
+    }
+    if (pstrError)
+        *pstrError = QString::fromLocal8Bit(error);
+    const QByteArray out = process.readAllStandardOutput();
+    return out.isNull() ? QByteArray("") : out;
 }

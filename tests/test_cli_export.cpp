@@ -55,6 +55,10 @@ TEST_P(CliExport, exitStatusAndOutput)
         // The red line, in true colour, unless the step leaves it out.
         EXPECT_EQ(bytes.contains("\nLINE\n"), !c.args.contains(QStringLiteral("-1")));
         EXPECT_EQ(bytes.contains("\n420\n16711680\n"), !c.args.contains(QStringLiteral("-1")));
+    } else if (QByteArray(c.pszOutput).endsWith(".pdf")) {
+        EXPECT_TRUE(bytes.startsWith("%PDF-")) << bytes.left(16).constData();
+        // One page object per page: the canvas's, or the printer's grid.
+        EXPECT_EQ(bytes.count("/Type /Page\n"), c.args.contains(QStringLiteral("--pages")) ? 2 : 1);
     } else if (QByteArray(c.pszOutput).endsWith(".svg")) {
         EXPECT_TRUE(bytes.startsWith("<?xml")) << bytes.left(80).constData();
         // The red line is there unless the step leaves it out.
@@ -75,6 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         ExportCase{"dxfStepNone", {QStringLiteral("%D"), QStringLiteral("%O/a.DXF"), QStringLiteral("--step"), QStringLiteral("-1")}, 0, "a.DXF"},
         ExportCase{"png", {QStringLiteral("%D"), QStringLiteral("%O/a.PNG")}, 0, "a.PNG"},
         ExportCase{"pngScale2", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("2")}, 0, "a.png"},
+        ExportCase{"pdf", {QStringLiteral("%D"), QStringLiteral("%O/a.pdf")}, 0, "a.pdf"},
+        ExportCase{"pdfOnPrinterPages", {QStringLiteral("%D"), QStringLiteral("%O/a.pdf"), QStringLiteral("--pages")}, 0, "a.pdf"},
+        ExportCase{"pagesNeedPdf", {QStringLiteral("%D"), QStringLiteral("%O/a.svg"), QStringLiteral("--pages")}, 1, nullptr},
         ExportCase{"unknownType", {QStringLiteral("%D"), QStringLiteral("%O/a.bmp")}, 1, nullptr},
         ExportCase{"oneFile", {QStringLiteral("%D")}, 1, nullptr},
         ExportCase{"scaleTooBig", {QStringLiteral("%D"), QStringLiteral("%O/a.png"), QStringLiteral("--scale"), QStringLiteral("9")}, 1, nullptr},
@@ -87,9 +94,24 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(CliExportScale, belongsToExportOnly)
 {
+    for (const char* pszOption : {"--scale", "--pages"}) {
+        QStringList args{QStringLiteral("render"), QStringLiteral("a.kvd"), QStringLiteral("a.png"),
+                         QString::fromLatin1(pszOption)};
+        if (args.last() == QStringLiteral("--scale"))
+            args << QStringLiteral("2");
+        QProcess process;
+        process.start(QStringLiteral(KORVADA_CLI_PATH), args);
+        ASSERT_TRUE(process.waitForFinished(60000));
+        EXPECT_EQ(process.exitCode(), 1) << pszOption;
+    }
+}
+
+TEST(CliExportNames, errorListsEveryFormat)
+{
     QProcess process;
-    process.start(QStringLiteral(KORVADA_CLI_PATH),
-                  {QStringLiteral("render"), QStringLiteral("a.kvd"), QStringLiteral("a.png"), QStringLiteral("--scale"), QStringLiteral("2")});
+    process.start(QStringLiteral(KORVADA_CLI_PATH), {QStringLiteral("export"), QStringLiteral("a.kvd"), QStringLiteral("a.bmp")});
     ASSERT_TRUE(process.waitForFinished(60000));
     EXPECT_EQ(process.exitCode(), 1);
+    const QString strError = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_TRUE(strError.contains(QStringLiteral("the name must end in .png, .pdf, .svg or .dxf"))) << strError.toStdString();
 }

@@ -7,6 +7,7 @@
 #include "platform/dc.h"
 #include "platform/dcsink.h"
 #include "view/export/exportdrawing.h"
+#include "view/export/svgsink.h"
 #include "view/render.h"
 
 #include <QImage>
@@ -106,8 +107,9 @@ TEST_P(SinkHearsEachClass, primitivesAndColour)
     pFigure->Draw(&dc);
     EXPECT_EQ(sink.m_listKinds.join(u' ').toStdString(), c.pszKinds);
     ASSERT_FALSE(sink.m_listColours.isEmpty());
-    if (c.color != CLR_INVALID)
+    if (c.color != CLR_INVALID) {
         EXPECT_EQ(sink.m_listColours.first(), c.color);
+    }
 
     // The pixels are the same as without a sink.
     QImage imagePlain = imageBefore;
@@ -176,28 +178,6 @@ TEST(SinkHears, floodFillIsExactlyItsPixels)
     EXPECT_EQ(sink.m_nFilled, nGreen);
 }
 
-namespace {
-
-// The share of pixels that differ clearly once both images are blurred
-// by a box of nBox pixels: antialiasing and half-pixel placement vanish,
-// a missing or misplaced shape does not.
-double ClearlyDifferentShare(const QImage& a, const QImage& b, int nBox)
-{
-    const QSize size(a.width() / nBox, a.height() / nBox);
-    const QImage sa = a.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
-    const QImage sb = b.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation).convertToFormat(QImage::Format_RGB32);
-    qint64 nDifferent = 0;
-    for (int y = 0; y < size.height(); ++y)
-        for (int x = 0; x < size.width(); ++x) {
-            const QRgb p = sa.pixel(x, y), q = sb.pixel(x, y);
-            const int nDiff = std::max({std::abs(qRed(p) - qRed(q)), std::abs(qGreen(p) - qGreen(q)),
-                                        std::abs(qBlue(p) - qBlue(q))});
-            nDifferent += nDiff > 48;
-        }
-    return double(nDifferent) / (size.width() * size.height());
-}
-
-}  // namespace
 
 TEST(SvgExport, readBackMatchesThePng)
 {
@@ -248,4 +228,82 @@ TEST(PngExport, scaleMultipliesTheCanvas)
     EXPECT_EQ(image2.size(), QSize(2048, 1536));
     EXPECT_LT(ClearlyDifferentShare(image1, image2.scaled(image1.size(), Qt::IgnoreAspectRatio, Qt::SmoothTransformation), 4), 0.02);
     EXPECT_TRUE(ExportDrawingImage(&doc, 0.1).isNull());
+}
+
+namespace {
+
+struct PixelsCase {
+    const char* pszName;
+    std::vector<std::pair<CPoint, COLORREF>> vecPixels;
+    const char* pszPaths;  // the body's pixel paths, written by hand
+};
+void PrintTo(const PixelsCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+
+class SvgPixelRuns : public ::testing::TestWithParam<PixelsCase> {};
+
+}  // namespace
+
+// One logical unit per pixel in the pixel mapping: pixel (x, y) is the
+// square from x to x + 1.
+TEST_P(SvgPixelRuns, eachPixelOnceInOnePathPerColour)
+{
+    const PixelsCase& c = GetParam();
+    CDCSinkState state;
+    state.nMapMode = MM_TEXT;
+    state.nROP2 = R2_COPYPEN;
+    state.dUnitsPerPixel = 1;
+    CSvgSink sink;
+    for (const auto& [pt, color] : c.vecPixels)
+        sink.Pixel(state, pt, color);
+    const QByteArray svg = sink.Document(CSize(100, 100));
+    const qsizetype nFirst = svg.indexOf("<path");
+    ASSERT_GE(nFirst, 0) << svg.constData();
+    EXPECT_EQ(svg.mid(nFirst, svg.indexOf("</svg>") - nFirst).toStdString(), c.pszPaths);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, SvgPixelRuns,
+    ::testing::Values(
+        PixelsCase{"setTwiceWrittenOnce",
+                   {{CPoint(2, 3), 0}, {CPoint(3, 3), 0}, {CPoint(2, 3), 0}},
+                   "<path transform=\"scale(1.000000)\" fill=\"#000000\" d=\"M2 3h1v1h-1zm1 0h1v1h-1z\"/>\n"},
+        PixelsCase{"movesRelativeBackAndUp",
+                   {{CPoint(5, 5), RGB(255, 0, 0)}, {CPoint(4, 4), RGB(255, 0, 0)}},
+                   "<path transform=\"scale(1.000000)\" fill=\"#ff0000\" d=\"M5 5h1v1h-1zm-1 -1h1v1h-1z\"/>\n"},
+        PixelsCase{"newColourNewPath",
+                   {{CPoint(1, 1), RGB(255, 0, 0)}, {CPoint(2, 1), RGB(0, 0, 255)}, {CPoint(1, 1), RGB(0, 0, 255)}},
+                   "<path transform=\"scale(1.000000)\" fill=\"#ff0000\" d=\"M1 1h1v1h-1z\"/>\n"
+                   "<path transform=\"scale(1.000000)\" fill=\"#0000ff\" d=\"M2 1h1v1h-1zm-1 0h1v1h-1z\"/>\n"}),
+    [](const ::testing::TestParamInfo<PixelsCase>& info) { return std::string(info.param.pszName); });
+
+// A thread curve's thousand pixels go in as one image holding exactly them.
+TEST(SvgPixelRunsLong, becomeOneImageOfExactlyThePixels)
+{
+    CDCSinkState state;
+    state.nMapMode = MM_TEXT;
+    state.nROP2 = R2_COPYPEN;
+    state.dUnitsPerPixel = 1;
+    CSvgSink sink;
+    QSet<QPoint> setPixels;
+    for (int i = 0; i < 300; ++i) {
+        const CPoint pt(10 + i / 2, 20 + (i / 2) % 7);  // each pixel twice
+        sink.Pixel(state, pt, RGB(0, 128, 255));
+        setPixels.insert(QPoint(pt.x, pt.y));
+    }
+    const QByteArray svg = sink.Document(CSize(400, 400));
+    EXPECT_FALSE(svg.contains("<path")) << svg.constData();
+    ASSERT_EQ(svg.count("<image"), 1) << svg.constData();
+    EXPECT_TRUE(svg.contains("<image x=\"10\" y=\"20\" width=\"150\" height=\"7\"")) << svg.constData();
+    const qsizetype nData = svg.indexOf("base64,") + 7;
+    const QImage image = QImage::fromData(QByteArray::fromBase64(svg.mid(nData, svg.indexOf('"', nData) - nData)), "PNG");
+    ASSERT_EQ(image.size(), QSize(150, 7));
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb rgb = image.pixel(x, y);
+            const bool bSet = setPixels.contains(QPoint(10 + x, 20 + y));
+            ASSERT_EQ(qAlpha(rgb) == 255, bSet) << x << ", " << y;
+            if (bSet) {
+                ASSERT_EQ(rgb, qRgb(0, 128, 255)) << x << ", " << y;
+            }
+        }
 }

@@ -36,6 +36,10 @@ protected:
             ++m_nScaleAsked;
             return m_dScale;
         };
+        m_shell.m_pfnGetExportPdfPages = [this](QWidget*) {
+            ++m_nPagesAsked;
+            return m_pages;
+        };
         CCommandLineInfo cmdInfo;
         cmdInfo.ParseCommandLine({});
         ASSERT_TRUE(m_shell.InitInstance(cmdInfo, QString()));
@@ -64,6 +68,8 @@ protected:
     QString m_strAnswer, m_strProposed;
     double m_dScale = 2;
     int m_nScaleAsked = 0;
+    ExportPdfPages m_pages = ExportPdfPages::Canvas;
+    int m_nPagesAsked = 0;
 };
 
 }  // namespace
@@ -126,3 +132,45 @@ TEST_F(ExportFixture, failuresAreReported)
     EXPECT_TRUE(m_answers.m_texts[0].startsWith(QStringLiteral("Cannot export to"))) << m_answers.m_texts[0].toStdString();
     EXPECT_FALSE(QFile::exists(m_dir.filePath(QStringLiteral("a.bmp"))));
 }
+
+namespace {
+
+struct PdfPagesCase {
+    const char* pszName;
+    ExportPdfPages pages;
+    int nPageObjects;  // -1: no file
+};
+void PrintTo(const PdfPagesCase& c, std::ostream* pOut) { *pOut << c.pszName; }
+
+class ExportPdfFixture : public ExportFixture, public ::testing::WithParamInterface<PdfPagesCase> {};
+
+}  // namespace
+
+// A PDF asks for its pages, not for a scale; the printer's pages are those
+// of the printer the program prints on.
+TEST_P(ExportPdfFixture, asksForItsPages)
+{
+    const PdfPagesCase& c = GetParam();
+    m_pages = c.pages;
+    ASSERT_TRUE(Export("a.pdf"));
+    EXPECT_EQ(m_nPagesAsked, 1);
+    EXPECT_EQ(m_nScaleAsked, 0);
+    EXPECT_TRUE(m_answers.m_texts.isEmpty());
+    QFile file(m_dir.filePath(QStringLiteral("a.pdf")));
+    if (c.nPageObjects < 0) {
+        EXPECT_FALSE(file.exists());
+        return;
+    }
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray pdf = file.readAll();
+    EXPECT_TRUE(pdf.startsWith("%PDF-"));
+    EXPECT_EQ(pdf.count("/Type /Page\n"), c.nPageObjects);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Pages, ExportPdfFixture,
+    ::testing::Values(PdfPagesCase{"canvasPage", ExportPdfPages::Canvas, 1},
+                      // Portrait A4 or Letter, the default paper: two columns.
+                      PdfPagesCase{"printerPages", ExportPdfPages::Printer, 2},
+                      PdfPagesCase{"cancelled", ExportPdfPages::Cancel, -1}),
+    [](const ::testing::TestParamInfo<PdfPagesCase>& info) { return std::string(info.param.pszName); });

@@ -19,7 +19,7 @@ constexpr StringRow kCommandStrings[] = {
     {ID_FILE_CLOSE, "Close every window of the active drawing\nClose"},
     {ID_FILE_SAVE, "Save the active drawing to its file\nSave"},
     {ID_FILE_SAVE_AS, "Save the active drawing to a file of a new name\nSave As"},
-    {ID_FILE_EXPORT, "Save the visible drawing as a PNG picture or an SVG drawing\nExport"},
+    {ID_FILE_EXPORT, "Save the visible drawing as a PNG picture, a PDF document, an SVG or a DXF drawing\nExport"},
     {ID_FILE_PRINT_SETUP, "Choose the printer and its paper\nPrint Setup"},
     {ID_FILE_PRINT, "Print the active drawing\nPrint"},
     {ID_FILE_PRINT_PREVIEW, "Show the printed pages on screen\nPrint Preview"},

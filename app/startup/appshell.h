@@ -20,6 +20,10 @@ class CMultiDocTemplate;
 class CTerminationWatch;
 class QWidget;
 
+// A PDF export's pages: one the canvas's size, or the printer's pages as
+// printing puts the canvas on them; or no export at all.
+enum class ExportPdfPages { Cancel, Canvas, Printer };
+
 inline const QString kDesktopFileName = QStringLiteral("com.morvane.Korvada");
 
 // Names the program for the profile, the desktop and the window manager,
@@ -64,10 +68,11 @@ public:
     void OnTipOfTheDay();
     void OnUpdateFileCommand(CCmdUI* pCmdUI);
 
-    // How Export asks for the file and, for a PNG, the scale (0 when the
-    // user cancels); tests replace both.
+    // How Export asks for the file, for a PNG the scale (0 when the user
+    // cancels) and for a PDF its pages; tests replace them.
     std::function<QString(QWidget* pParent, const QString& strProposed)> m_pfnGetExportFileName;
     std::function<double(QWidget* pParent)> m_pfnGetExportScale;
+    std::function<ExportPdfPages(QWidget* pParent)> m_pfnGetExportPdfPages;
 
     // How the tip of the day is offered at start-up; tests replace it.
     std::function<void(QWidget* pParent)> m_pfnShowTipAtStartup;

@@ -1,5 +1,6 @@
 // File > Export: the visible drawing of the active document as a PNG
-// picture, an SVG or a DXF drawing; the file name's extension chooses.
+// picture, a PDF document, an SVG or a DXF drawing; the file name's
+// extension chooses.
 #include "app/startup/appshell.h"
 
 #include "app/documents/doctemplate.h"
@@ -8,6 +9,8 @@
 #include "document/mydrevikdoc.h"
 #include "platform/savefile.h"
 #include "view/export/exportdrawing.h"
+#include "view/export/exportpdf.h"
+#include "view/sharedprinter.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
@@ -15,12 +18,21 @@
 
 namespace {
 
-const char* const kExportFilter = "PNG picture (*.png);;SVG drawing (*.svg);;DXF drawing (*.dxf)";
-
 QString AskExportFileName(QWidget* pParent, const QString& strProposed)
 {
-    return QFileDialog::getSaveFileName(pParent, QStringLiteral("Export"), strProposed,
-                                        QString::fromLatin1(kExportFilter));
+    return QFileDialog::getSaveFileName(pParent, QStringLiteral("Export"), strProposed, ExportFileFilters());
+}
+
+ExportPdfPages AskExportPdfPages(QWidget* pParent)
+{
+    const QStringList listPages{QStringLiteral("One page the size of the canvas (271.95 \u00D7 203.96 mm)"),
+                                QStringLiteral("The printer's pages, as printing places the drawing")};
+    bool bOk = false;
+    const QString strPages = QInputDialog::getItem(pParent, QStringLiteral("Export"), QStringLiteral("PDF pages:"),
+                                                   listPages, 0, false, &bOk);
+    if (!bOk)
+        return ExportPdfPages::Cancel;
+    return strPages == listPages[1] ? ExportPdfPages::Printer : ExportPdfPages::Canvas;
 }
 
 double AskExportScale(QWidget* pParent)
@@ -59,7 +71,8 @@ void CAppShell::OnFileExport()
         return;
     const ExportFormat format = ExportFormatOf(strFile);
     if (format == ExportFormat::Unknown) {
-        ShowMessageBox(QStringLiteral("Cannot export to %1: choose a name ending in .png, .svg or .dxf.").arg(strFile));
+        ShowMessageBox(
+            QStringLiteral("Cannot export to %1: choose a name ending in %2.").arg(strFile, ExportSuffixList()));
         return;
     }
     double dScale = 1;
@@ -68,7 +81,16 @@ void CAppShell::OnFileExport()
         if (dScale <= 0)
             return;
     }
-    const QByteArray bytes = ExportDrawingBytes(pDoc, format, dScale);
+    ExportPdfPages pages = ExportPdfPages::Canvas;
+    if (format == ExportFormat::Pdf) {
+        pages = m_pfnGetExportPdfPages ? m_pfnGetExportPdfPages(pParent) : AskExportPdfPages(pParent);
+        if (pages == ExportPdfPages::Cancel)
+            return;
+    }
+    // The printer's pages are those chosen in Print Setup.
+    const QByteArray bytes = pages == ExportPdfPages::Printer
+                                 ? ExportDrawingPdfPages(pDoc, PrinterPagesOf(SharedPrinter()))
+                                 : ExportDrawingBytes(pDoc, format, dScale);
     QString strReason = QStringLiteral("the picture could not be made");
     if (bytes.isEmpty() ||
         !SaveWholeFile(strFile, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); }, &strReason))

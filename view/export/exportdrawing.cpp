@@ -1,8 +1,9 @@
-// Exports paint the drawing as the view does; the SVG listens to the same
-// painting through the context's sink.
+// Exports paint the drawing as the view does; the vector formats listen to
+// the same painting through the context's sink.
 #include "view/export/exportdrawing.h"
 
 #include "view/export/dxfsink.h"
+#include "view/export/exportpdf.h"
 #include "view/export/svgsink.h"
 #include "view/render.h"
 
@@ -12,13 +13,46 @@
 ExportFormat ExportFormatOf(const QString& strFile)
 {
     const QString strSuffix = QFileInfo(strFile).suffix().toLower();
-    if (strSuffix == QStringLiteral("png"))
-        return ExportFormat::Png;
-    if (strSuffix == QStringLiteral("svg"))
-        return ExportFormat::Svg;
-    if (strSuffix == QStringLiteral("dxf"))
-        return ExportFormat::Dxf;
+    for (const ExportType& type : kExportTypes)
+        if (strSuffix == QLatin1String(type.pszSuffix))
+            return type.format;
     return ExportFormat::Unknown;
+}
+
+QString ExportSuffixList()
+{
+    QStringList listSuffixes;
+    for (const ExportType& type : kExportTypes)
+        listSuffixes << QLatin1Char('.') + QLatin1String(type.pszSuffix);
+    const QString strLast = listSuffixes.takeLast();
+    return listSuffixes.isEmpty() ? strLast : listSuffixes.join(QStringLiteral(", ")) + QStringLiteral(" or ") + strLast;
+}
+
+QString ExportOutputNames()
+{
+    QStringList listNames;
+    for (const ExportType& type : kExportTypes)
+        listNames << QStringLiteral("OUT.") + QLatin1String(type.pszSuffix);
+    return listNames.join(u'|');
+}
+
+QString ExportFileFilters()
+{
+    QStringList listFilters;
+    for (const ExportType& type : kExportTypes)
+        listFilters << QLatin1String(type.pszFilter);
+    return listFilters.join(QStringLiteral(";;"));
+}
+
+void ListenToDrawing(CMyDrevikDoc* pDoc, CDCSink* pSink)
+{
+    QImage image(GetCanvasPixelSize(), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CDC dc(&image, kScreenUnitsPerPixel);
+    dc.SetSink(pSink);
+    PaintFigures(&dc, pDoc, false);
+    dc.SetSink(nullptr);
+    dc.Detach();
 }
 
 QImage ExportDrawingImage(CMyDrevikDoc* pDoc, double dScale)
@@ -38,16 +72,8 @@ QImage ExportDrawingImage(CMyDrevikDoc* pDoc, double dScale)
 
 QByteArray ExportDrawingSvg(CMyDrevikDoc* pDoc)
 {
-    // The screen's surface is painted alongside: a flood fill finds its
-    // region in the pixels of the figures before it.
-    QImage image(GetCanvasPixelSize(), QImage::Format_RGB32);
-    image.fill(Qt::white);
-    CDC dc(&image, kScreenUnitsPerPixel);
     CSvgSink sink;
-    dc.SetSink(&sink);
-    PaintFigures(&dc, pDoc, false);
-    dc.SetSink(nullptr);
-    dc.Detach();
+    ListenToDrawing(pDoc, &sink);
     return sink.Document(kCanvasSize);
 }
 
@@ -75,6 +101,8 @@ QByteArray ExportDrawingBytes(CMyDrevikDoc* pDoc, ExportFormat format, double dS
         return ExportDrawingSvg(pDoc);
     if (format == ExportFormat::Dxf)
         return ExportDrawingDxf(pDoc);
+    if (format == ExportFormat::Pdf)
+        return ExportDrawingPdf(pDoc);
     if (format != ExportFormat::Png)
         return QByteArray();
     const QImage image = ExportDrawingImage(pDoc, dScale);

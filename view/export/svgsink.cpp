@@ -3,6 +3,8 @@
 // pixel, so lines run where the screen's pixel centres lie.
 #include "view/export/svgsink.h"
 
+#include "view/export/sinkgeometry.h"
+
 #include "platform/dc.h"
 #include "platform/dc_raster.h"
 
@@ -11,46 +13,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
-// Logical units per device pixel, and the factor from logical units to SVG
-// units (1 in the metric mapping, a pixel's units in the pixel mapping).
-double PixelUnits(const CDCSinkState& state)
-{
-    return state.dUnitsPerPixel;
-}
-double LogicalScale(const CDCSinkState& state)
-{
-    return state.nMapMode == MM_TEXT ? state.dUnitsPerPixel : 1.0;
-}
-
-struct SvgPoint {
-    double x, y;
-};
-
-// A logical point as SVG coordinates: the canvas y axis points up, SVG's down.
-SvgPoint ToSvg(const CDCSinkState& state, double x, double y)
-{
-    const double dScale = LogicalScale(state), dHalf = PixelUnits(state) / 2;
-    const double dOrgX = state.ptViewportOrg.x * PixelUnits(state);
-    const double dOrgY = state.ptViewportOrg.y * PixelUnits(state);
-    const double dY = state.nMapMode == MM_TEXT ? y * dScale : -y;
-    return {x * dScale + dOrgX + dHalf, dY + dOrgY + dHalf};
-}
-
-// A box through the centres of its outermost pixels.
-struct SvgBox {
-    double dLeft, dTop, dRight, dBottom;
-};
-SvgBox ToSvgBox(const CDCSinkState& state, const CRect& rect)
-{
-    const SvgPoint p1 = ToSvg(state, rect.left, rect.top), p2 = ToSvg(state, rect.right, rect.bottom);
-    const double dPixel = PixelUnits(state);
-    return {std::min(p1.x, p2.x), std::min(p1.y, p2.y), std::max(p1.x, p2.x) - dPixel,
-            std::max(p1.y, p2.y) - dPixel};
-}
+using SvgPoint = CanvasPoint;
 
 QString Colour(COLORREF color)
 {
@@ -58,14 +24,6 @@ QString Colour(COLORREF color)
         .arg(GetRValue(color), 2, 16, QLatin1Char('0'))
         .arg(GetGValue(color), 2, 16, QLatin1Char('0'))
         .arg(GetBValue(color), 2, 16, QLatin1Char('0'));
-}
-
-// The pen's width in whole device pixels, as the context draws it.
-double PenPixels(const CDCSinkState& state)
-{
-    const double dPixels = state.nMapMode == MM_TEXT ? double(state.pen.nWidth)
-                                                     : state.pen.nWidth / state.dUnitsPerPixel;
-    return std::clamp(std::floor(dPixels + 0.5), 1.0, 1e9);
 }
 
 QString PathPoint(const SvgPoint& pt)
@@ -87,23 +45,6 @@ QString PngDataUri(const QImage& image)
     return QStringLiteral("data:image/png;base64,") + QString::fromLatin1(bytes.toBase64());
 }
 
-// The pixels of an 8 x 8 hatch tile, found by letting a context paint it.
-QImage HatchTile(const BrushData& brush)
-{
-    QImage image(8, 8, QImage::Format_ARGB32);
-    image.fill(Qt::transparent);
-    CBrush brushHatch;
-    brushHatch.CreateHatchBrush(brush.nHatch, RGB(0, 0, 0));
-    CDC dc(&image);
-    dc.SetMapMode(MM_TEXT);
-    dc.SetBkMode(TRANSPARENT);
-    dc.SelectStockObject(NULL_PEN);
-    dc.SelectObject(&brushHatch);
-    dc.Rectangle(-2, -2, 11, 11);
-    dc.SelectStockObject(WHITE_BRUSH);
-    return image;
-}
-
 }  // namespace
 
 QString SvgNumber(double d)
@@ -122,15 +63,15 @@ QString CSvgSink::StrokeAttributes(const CDCSinkState& state) const
 {
     if (state.pen.nStyle == PS_NULL)
         return QStringLiteral(" stroke=\"none\"");
-    const double dPixels = PenPixels(state);
+    const double dPixels = SinkPenPixels(state);
     QString str = QStringLiteral(" stroke=\"%1\" stroke-width=\"%2\"")
-                      .arg(Colour(state.pen.color), SvgNumber(dPixels * PixelUnits(state)));
+                      .arg(Colour(state.pen.color), SvgNumber(dPixels * SinkPixelUnits(state)));
     const std::vector<double> vecDash = DashPattern(state.pen.nStyle);
     if (vecDash.empty())
         return str + QStringLiteral(" stroke-linecap=\"round\" stroke-linejoin=\"round\"");
     QStringList listDash;
     for (double dRun : vecDash)
-        listDash << SvgNumber(dRun * dPixels * PixelUnits(state));
+        listDash << SvgNumber(dRun * dPixels * SinkPixelUnits(state));
     return str + QStringLiteral(" stroke-dasharray=\"%1\" stroke-linejoin=\"round\"").arg(listDash.join(u','));
 }
 
@@ -149,11 +90,11 @@ QString CSvgSink::PatternFor(const CDCSinkState& state)
 {
     const BrushData& brush = state.brush;
     const bool bHatch = brush.type == BrushData::Type::Hatch;
-    const QImage tile = bHatch ? HatchTile(brush) : brush.pattern.convertToFormat(QImage::Format_RGB32);
+    const QImage tile = bHatch ? SinkHatchTile(brush) : brush.pattern.convertToFormat(QImage::Format_RGB32);
     const bool bGaps = bHatch && state.nBkMode == OPAQUE;
     const QString strKey = bHatch ? QStringLiteral("h%1-%2-%3").arg(brush.nHatch).arg(brush.color).arg(bGaps ? qint64(state.colorBk) : -1)
                                   : PngDataUri(tile);
-    const double dPixel = PixelUnits(state);
+    const double dPixel = SinkPixelUnits(state);
     const QString strKeyScaled = strKey + QLatin1Char('@') + SvgNumber(dPixel);
     if (m_mapPatterns.contains(strKeyScaled))
         return m_mapPatterns.value(strKeyScaled);
@@ -186,12 +127,13 @@ QString CSvgSink::PatternFor(const CDCSinkState& state)
 
 void CSvgSink::AddShape(const CDCSinkState& state, const QString& strShape, bool bFilled)
 {
+    FlushPixels();
     if (state.nROP2 == R2_NOP)
         return;
     // An opaque background shows in the gaps of a dashed pen.
     if (state.pen.nStyle != PS_NULL && !DashPattern(state.pen.nStyle).empty() && state.nBkMode == OPAQUE)
         m_strBody += QStringLiteral("<%1 fill=\"none\" stroke=\"%2\" stroke-width=\"%3\"/>\n")
-                         .arg(strShape, Colour(state.colorBk), SvgNumber(PenPixels(state) * PixelUnits(state)));
+                         .arg(strShape, Colour(state.colorBk), SvgNumber(SinkPenPixels(state) * SinkPixelUnits(state)));
     m_strBody += QStringLiteral("<%1%2%3/>\n").arg(strShape, FillAttributes(state, bFilled), StrokeAttributes(state));
 }
 
@@ -199,13 +141,13 @@ void CSvgSink::Line(const CDCSinkState& state, CPoint ptFrom, CPoint ptTo)
 {
     AddShape(state,
              QStringLiteral("path d=\"M%1L%2\"")
-                 .arg(PathPoint(ToSvg(state, ptFrom.x, ptFrom.y)), PathPoint(ToSvg(state, ptTo.x, ptTo.y))),
+                 .arg(PathPoint(ToCanvas(state, ptFrom.x, ptFrom.y)), PathPoint(ToCanvas(state, ptTo.x, ptTo.y))),
              false);
 }
 
 void CSvgSink::Rectangle(const CDCSinkState& state, const CRect& rect)
 {
-    const SvgBox box = ToSvgBox(state, rect);
+    const CanvasBox box = ToCanvasBox(state, rect);
     AddShape(state,
              QStringLiteral("rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\"")
                  .arg(SvgNumber(box.dLeft), SvgNumber(box.dTop), SvgNumber(box.dRight - box.dLeft),
@@ -215,20 +157,18 @@ void CSvgSink::Rectangle(const CDCSinkState& state, const CRect& rect)
 
 void CSvgSink::RoundRect(const CDCSinkState& state, const CRect& rect, CSize sizeCorner)
 {
-    const SvgBox box = ToSvgBox(state, rect);
-    const double dScale = LogicalScale(state), dPixel = PixelUnits(state);
-    const double rx = std::clamp((std::abs(double(sizeCorner.cx)) * dScale - dPixel) / 2, 0.0, (box.dRight - box.dLeft) / 2);
-    const double ry = std::clamp((std::abs(double(sizeCorner.cy)) * dScale - dPixel) / 2, 0.0, (box.dBottom - box.dTop) / 2);
+    const CanvasBox box = ToCanvasBox(state, rect);
+    const CanvasPoint ptRadii = ToCanvasCorner(state, box, sizeCorner);
     AddShape(state,
              QStringLiteral("rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" rx=\"%5\" ry=\"%6\"")
                  .arg(SvgNumber(box.dLeft), SvgNumber(box.dTop), SvgNumber(box.dRight - box.dLeft),
-                      SvgNumber(box.dBottom - box.dTop), SvgNumber(rx), SvgNumber(ry)),
+                      SvgNumber(box.dBottom - box.dTop), SvgNumber(ptRadii.x), SvgNumber(ptRadii.y)),
              true);
 }
 
 void CSvgSink::Ellipse(const CDCSinkState& state, const CRect& rect)
 {
-    const SvgBox box = ToSvgBox(state, rect);
+    const CanvasBox box = ToCanvasBox(state, rect);
     AddShape(state,
              QStringLiteral("ellipse cx=\"%1\" cy=\"%2\" rx=\"%3\" ry=\"%4\"")
                  .arg(SvgNumber((box.dLeft + box.dRight) / 2), SvgNumber((box.dTop + box.dBottom) / 2),
@@ -239,27 +179,17 @@ void CSvgSink::Ellipse(const CDCSinkState& state, const CRect& rect)
 void CSvgSink::ArcShape(const CDCSinkState& state, CDCArcKind kind, const CRect& rect, CPoint ptStart,
                         CPoint ptEnd)
 {
-    const SvgBox box = ToSvgBox(state, rect);
-    const double cx = (box.dLeft + box.dRight) / 2, cy = (box.dTop + box.dBottom) / 2;
-    const double a = (box.dRight - box.dLeft) / 2, b = (box.dBottom - box.dTop) / 2;
-    if (a <= 0 || b <= 0)
+    CanvasArc arc;
+    if (!ToCanvasArc(state, rect, ptStart, ptEnd, arc))
         return;
-    // Parameters measured counter-clockwise on the screen, SVG's y down.
-    const SvgPoint s = ToSvg(state, ptStart.x, ptStart.y), e = ToSvg(state, ptEnd.x, ptEnd.y);
-    const double dStart = std::atan2(-(s.y - cy) / b, (s.x - cx) / a);
-    const double dEnd = std::atan2(-(e.y - cy) / b, (e.x - cx) / a);
-    double dSweep = std::fmod(dEnd - dStart + 4 * std::numbers::pi, 2 * std::numbers::pi);
-    if (dSweep < 1e-9)
-        dSweep = 2 * std::numbers::pi;
-    auto At = [&](double t) { return SvgPoint{cx + a * std::cos(t), cy - b * std::sin(t)}; };
-    const QString strRadii = SvgNumber(a) + QLatin1Char(' ') + SvgNumber(b);
+    const QString strRadii = SvgNumber(arc.a) + QLatin1Char(' ') + SvgNumber(arc.b);
     // A whole turn is two halves: one SVG arc cannot end where it starts.
-    const double dMid = dStart + dSweep / 2;
-    QString strPath = QStringLiteral("M%1").arg(PathPoint(At(dStart)));
-    strPath += QStringLiteral("A%1 0 0 0 %2").arg(strRadii, PathPoint(At(dMid)));
-    strPath += QStringLiteral("A%1 0 0 0 %2").arg(strRadii, PathPoint(At(dStart + dSweep)));
+    const double dMid = arc.dStart + arc.dSweep / 2;
+    QString strPath = QStringLiteral("M%1").arg(PathPoint(arc.At(arc.dStart)));
+    strPath += QStringLiteral("A%1 0 0 0 %2").arg(strRadii, PathPoint(arc.At(dMid)));
+    strPath += QStringLiteral("A%1 0 0 0 %2").arg(strRadii, PathPoint(arc.At(arc.dStart + arc.dSweep)));
     if (kind == CDCArcKind::Pie)
-        strPath += QStringLiteral("L%1").arg(PathPoint({cx, cy}));
+        strPath += QStringLiteral("L%1").arg(PathPoint({arc.cx, arc.cy}));
     if (kind != CDCArcKind::Arc)
         strPath += QLatin1Char('Z');
     AddShape(state, QStringLiteral("path d=\"%1\"").arg(strPath), kind != CDCArcKind::Arc);
@@ -267,12 +197,12 @@ void CSvgSink::ArcShape(const CDCSinkState& state, CDCArcKind kind, const CRect&
 
 void CSvgSink::Bezier(const CDCSinkState& state, const std::vector<CPoint>& vecPoints)
 {
-    QString strPath = QStringLiteral("M%1").arg(PathPoint(ToSvg(state, vecPoints[0].x, vecPoints[0].y)));
+    QString strPath = QStringLiteral("M%1").arg(PathPoint(ToCanvas(state, vecPoints[0].x, vecPoints[0].y)));
     for (std::size_t i = 1; i + 2 < vecPoints.size(); i += 3) {
         strPath += QStringLiteral("C%1 %2 %3")
-                       .arg(PathPoint(ToSvg(state, vecPoints[i].x, vecPoints[i].y)),
-                            PathPoint(ToSvg(state, vecPoints[i + 1].x, vecPoints[i + 1].y)),
-                            PathPoint(ToSvg(state, vecPoints[i + 2].x, vecPoints[i + 2].y)));
+                       .arg(PathPoint(ToCanvas(state, vecPoints[i].x, vecPoints[i].y)),
+                            PathPoint(ToCanvas(state, vecPoints[i + 1].x, vecPoints[i + 1].y)),
+                            PathPoint(ToCanvas(state, vecPoints[i + 2].x, vecPoints[i + 2].y)));
     }
     AddShape(state, QStringLiteral("path d=\"%1\"").arg(strPath), false);
 }
@@ -281,7 +211,7 @@ void CSvgSink::Polygon(const CDCSinkState& state, const std::vector<CPoint>& vec
 {
     QStringList listPoints;
     for (const CPoint& pt : vecPoints)
-        listPoints << PathPoint(ToSvg(state, pt.x, pt.y));
+        listPoints << PathPoint(ToCanvas(state, pt.x, pt.y));
     AddShape(state, QStringLiteral("path fill-rule=\"evenodd\" d=\"M%1Z\"").arg(listPoints.join(u'L')), true);
 }
 
@@ -289,21 +219,53 @@ void CSvgSink::Pixel(const CDCSinkState& state, CPoint pt, COLORREF color)
 {
     if (state.nROP2 == R2_NOP)
         return;
-    const double dPixel = PixelUnits(state);
-    const SvgPoint p = ToSvg(state, pt.x, pt.y);
-    // The pixel whose centre is nearest, as the context sets it.
-    const double x = std::floor(p.x / dPixel) * dPixel, y = std::floor(p.y / dPixel) * dPixel;
-    m_strBody += QStringLiteral("<rect x=\"%1\" y=\"%2\" width=\"%3\" height=\"%3\" fill=\"%4\"/>\n")
-                     .arg(SvgNumber(x), SvgNumber(y), SvgNumber(dPixel), Colour(color));
+    if (!m_pixels.Fits(state, color))
+        FlushPixels();
+    m_pixels.Add(state, pt, color);
+}
+
+// A long run goes in as an image: as squares it would take a dozen bytes
+// a pixel. A short one stays squares, in whole pixels, each relative to
+// the one before (a closed square leaves the pen at its corner).
+void CSvgSink::FlushPixels()
+{
+    if (m_pixels.IsEmpty())
+        return;
+    const double dPixel = m_pixels.GetPixelUnits();
+    if (m_pixels.IsLong()) {
+        QRect rectBox;
+        const QImage image = m_pixels.ToImage(&rectBox);
+        AddPixelImage(rectBox.left() * dPixel, rectBox.top() * dPixel, dPixel, image);
+    } else {
+        QString strPath;
+        QPoint ptPen;
+        for (const QPoint& ptPixel : m_pixels.GetPixels()) {
+            const QPoint ptMove = ptPixel - ptPen;
+            strPath += QStringLiteral("m%1 %2h1v1h-1z").arg(ptMove.x()).arg(ptMove.y());
+            ptPen = ptPixel;
+        }
+        m_strBody += QStringLiteral("<path transform=\"scale(%1)\" fill=\"%2\" d=\"M%3\"/>\n")
+                         .arg(QString::number(dPixel, 'f', 6), Colour(m_pixels.GetColor()), strPath.mid(1));
+    }
+    m_pixels.Clear();
+}
+
+void CSvgSink::AddPixelImage(double x, double y, double dPixel, const QImage& image)
+{
+    m_strBody += QStringLiteral("<image x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" preserveAspectRatio=\"none\" "
+                                "style=\"image-rendering:pixelated\" xlink:href=\"%5\"/>\n")
+                     .arg(SvgNumber(x), SvgNumber(y), SvgNumber(image.width() * dPixel),
+                          SvgNumber(image.height() * dPixel), PngDataUri(image));
 }
 
 void CSvgSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText, const QFont& fontDevice)
 {
     if (state.nROP2 == R2_NOP || strText.isEmpty())
         return;
+    FlushPixels();
     const QFontMetricsF metrics(fontDevice);
-    const double dPixel = PixelUnits(state);
-    const SvgPoint p = ToSvg(state, pt.x, pt.y);
+    const double dPixel = SinkPixelUnits(state);
+    const SvgPoint p = ToCanvas(state, pt.x, pt.y);
     const double x = p.x - dPixel / 2, y = p.y - dPixel / 2;
     const double dWidth = metrics.horizontalAdvance(strText) * dPixel;
     if (state.nBkMode == OPAQUE)
@@ -327,17 +289,14 @@ void CSvgSink::Text(const CDCSinkState& state, CPoint pt, const QString& strText
 
 void CSvgSink::FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice)
 {
-    const double dPixel = PixelUnits(state);
-    const double x = (ptDevice.x() - state.ptViewportOrg.x) * dPixel;
-    const double y = (ptDevice.y() - state.ptViewportOrg.y) * dPixel;
-    m_strBody += QStringLiteral("<image x=\"%1\" y=\"%2\" width=\"%3\" height=\"%4\" preserveAspectRatio=\"none\" "
-                                "style=\"image-rendering:pixelated\" xlink:href=\"%5\"/>\n")
-                     .arg(SvgNumber(x), SvgNumber(y), SvgNumber(image.width() * dPixel),
-                          SvgNumber(image.height() * dPixel), PngDataUri(image));
+    FlushPixels();
+    const auto [x, y] = DeviceToCanvas(state, ptDevice);
+    AddPixelImage(x, y, SinkPixelUnits(state), image);
 }
 
-QByteArray CSvgSink::Document(CSize sizeCanvas) const
+QByteArray CSvgSink::Document(CSize sizeCanvas)
 {
+    FlushPixels();
     const QString strWidth = SvgNumber(sizeCanvas.cx / 100.0), strHeight = SvgNumber(sizeCanvas.cy / 100.0);
     QString str = QStringLiteral("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n"
                                  "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "

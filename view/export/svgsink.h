@@ -3,6 +3,7 @@
 #pragma once
 
 #include "platform/dcsink.h"
+#include "view/export/sinkgeometry.h"
 
 #include <QByteArray>
 #include <QMap>
@@ -10,6 +11,7 @@
 
 class CSvgSink : public CDCSink {
 public:
+
     void Line(const CDCSinkState& state, CPoint ptFrom, CPoint ptTo) override;
     void Rectangle(const CDCSinkState& state, const CRect& rect) override;
     void RoundRect(const CDCSinkState& state, const CRect& rect, CSize sizeCorner) override;
@@ -23,7 +25,7 @@ public:
     void FloodFill(const CDCSinkState& state, const QImage& image, QPoint ptDevice) override;
 
     // The whole document: a canvas of sizeCanvas logical units on a white page.
-    QByteArray Document(CSize sizeCanvas) const;
+    QByteArray Document(CSize sizeCanvas);
 
 private:
     // An element's outline and inside, as presentation attributes.
@@ -34,6 +36,13 @@ private:
     // background stroke under it when an opaque pen has gaps.
     void AddShape(const CDCSinkState& state, const QString& strShape, bool bFilled);
 
+    // Pixels of one colour set one after another become one path, or one
+    // image when the run is long.
+    void FlushPixels();
+    // An image of device pixels, its top-left corner at (x, y).
+    void AddPixelImage(double x, double y, double dPixel, const QImage& image);
+
+    CPixelRun m_pixels;
     QString m_strBody;
     QString m_strDefs;
     QMap<QString, QString> m_mapPatterns;  // pattern key to id
