@@ -1,49 +1,110 @@
 #include "cli/recordcodec.h"
 
+#include "cli/figurefields.h"
 #include "cli/jsonstrict.h"
 #include "platform/archive.h"
 
-#include <QJsonArray>
-
+#include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace {
 
-QJsonValue ReadField(CArchive& ar, FieldKind nKind)
+// The longest record: the base part and an arc's seven fields.
+constexpr std::size_t kMaxFields = 16;
+
+struct RecordValue {
+    qint64 n = 0;
+    std::int32_t y = 0;
+    QString str;
+};
+
+// The field at nIndex of the whole record, base part first.
+const RecordField& FieldAt(const RecordLayout& layout, std::size_t nIndex)
+{
+    const std::span<const RecordField> base = RecordBaseFields();
+    return nIndex < base.size() ? base[nIndex] : layout.fields[nIndex - base.size()];
+}
+
+std::size_t FieldCount(const RecordLayout& layout)
+{
+    return RecordBaseFields().size() + layout.fields.size();
+}
+
+// The record's field indexes in the order of their names, for each layout
+// of the table; worked out once.
+const std::vector<std::uint8_t>& SortedFields(const RecordLayout& layout)
+{
+    static const std::vector<std::vector<std::uint8_t>> orders = [] {
+        std::vector<std::vector<std::uint8_t>> all;
+        for (const RecordLayout& each : RecordLayouts()) {
+            std::vector<std::uint8_t> order(FieldCount(each));
+            for (std::size_t i = 0; i < order.size(); ++i)
+                order[i] = std::uint8_t(i);
+            std::sort(order.begin(), order.end(), [&each](std::uint8_t a, std::uint8_t b) {
+                return std::strcmp(FieldAt(each, a).pszName, FieldAt(each, b).pszName) < 0;
+            });
+            all.push_back(std::move(order));
+        }
+        return all;
+    }();
+    return orders[std::size_t(&layout - RecordLayouts().data())];
+}
+
+void ReadField(CArchive& ar, FieldKind nKind, RecordValue& value)
 {
     switch (nKind) {
     case FieldKind::Int32: {
         std::int32_t n = 0;
         ar >> n;
-        return qint64(n);
+        value.n = n;
+        return;
     }
     case FieldKind::Colour: {
         std::uint32_t n = 0;
         ar >> n;
-        return qint64(n);
+        value.n = n;
+        return;
     }
     case FieldKind::Point: {
-        std::int32_t x = 0, y = 0;
-        ar >> x >> y;
-        return QJsonArray{qint64(x), qint64(y)};
+        std::int32_t x = 0;
+        ar >> x >> value.y;
+        value.n = x;
+        return;
     }
-    case FieldKind::String: {
-        QString str;
-        ar >> str;
-        return str;
+    case FieldKind::String:
+        ar >> value.str;
+        return;
     }
+}
+
+void WriteValue(JsonWriter& writer, FieldKind nKind, const RecordValue& value)
+{
+    switch (nKind) {
+    case FieldKind::Int32:
+    case FieldKind::Colour:
+        writer.Int64(value.n);
+        return;
+    case FieldKind::Point:
+        writer.StartArray();
+        writer.Int64(value.n);
+        writer.Int(value.y);
+        writer.EndArray();
+        return;
+    case FieldKind::String:
+        WriteJsonString(writer, value.str);
+        return;
     }
-    return {};
 }
 
 // A JSON number that is a whole number within [nMin, nMax].
-bool ToInteger(const QJsonValue& value, qint64 nMin, qint64 nMax, qint64& n)
+bool ToInteger(double d, qint64 nMin, qint64 nMax, qint64& n)
 {
-    if (!value.isDouble())
-        return false;
-    const double d = value.toDouble();
     if (!std::isfinite(d) || d != std::trunc(d) || d < double(nMin) || d > double(nMax))
         return false;
     n = qint64(d);
@@ -54,55 +115,61 @@ constexpr qint64 kIntMin = std::numeric_limits<std::int32_t>::min();
 constexpr qint64 kIntMax = std::numeric_limits<std::int32_t>::max();
 constexpr qint64 kColourMax = std::numeric_limits<std::uint32_t>::max();
 
+bool IsNumber(const JsonFieldValue& value, qint64 nMin, qint64 nMax, qint64& n)
+{
+    return value.nKind == JsonFieldValue::Kind::Number && ToInteger(value.dNumber, nMin, nMax, n);
+}
+
 // Writes one field, or returns what the value should have been.
-bool WriteField(CArchive& ar, FieldKind nKind, const QJsonValue& value, QString& strExpected)
+bool WriteField(CArchive& ar, FieldKind nKind, const FigureFields& figure, const JsonFieldValue& value,
+                QString& strExpected)
 {
     qint64 n = 0;
     switch (nKind) {
     case FieldKind::Int32:
         strExpected = QStringLiteral("an integer from -2147483648 to 2147483647");
-        if (!ToInteger(value, kIntMin, kIntMax, n))
+        if (!IsNumber(value, kIntMin, kIntMax, n))
             return false;
         ar << std::int32_t(n);
         return true;
     case FieldKind::Colour:
         strExpected = QStringLiteral("an integer from 0 to 4294967295");
-        if (!ToInteger(value, 0, kColourMax, n))
+        if (!IsNumber(value, 0, kColourMax, n))
             return false;
         ar << std::uint32_t(n);
         return true;
     case FieldKind::Point: {
         strExpected = QStringLiteral("an array [x, y] of two integers from -2147483648 to 2147483647");
-        const QJsonArray pt = value.toArray();
         qint64 y = 0;
-        if (!value.isArray() || pt.size() != 2 || !ToInteger(pt[0], kIntMin, kIntMax, n)
-            || !ToInteger(pt[1], kIntMin, kIntMax, y))
+        if (value.nKind != JsonFieldValue::Kind::Array || value.nElements != 2 || !value.bPointNumbers[0]
+            || !value.bPointNumbers[1] || !ToInteger(value.dPoint[0], kIntMin, kIntMax, n)
+            || !ToInteger(value.dPoint[1], kIntMin, kIntMax, y))
             return false;
         ar << std::int32_t(n) << std::int32_t(y);
         return true;
     }
     case FieldKind::String:
         strExpected = QStringLiteral("a string");
-        if (!value.isString())
+        if (value.nKind != JsonFieldValue::Kind::String)
             return false;
-        ar << value.toString();
+        ar << figure.Text(value);
         return true;
     }
     return false;
 }
 
-bool WriteFields(CArchive& ar, std::span<const RecordField> fields, const QJsonObject& figure,
+bool WriteFields(CArchive& ar, std::span<const RecordField> fields, const FigureFields& figure,
                  QString* pstrError)
 {
     for (const RecordField& field : fields) {
         const QString strName = QString::fromLatin1(field.pszName);
-        const auto it = figure.constFind(strName);
-        if (it == figure.constEnd()) {
+        const JsonFieldValue* pValue = figure.Find(field.pszName);
+        if (!pValue) {
             *pstrError = QStringLiteral("field \"%1\" is missing").arg(strName);
             return false;
         }
         QString strExpected;
-        if (!WriteField(ar, field.nKind, it.value(), strExpected)) {
+        if (!WriteField(ar, field.nKind, figure, *pValue, strExpected)) {
             *pstrError = QStringLiteral("field \"%1\" must be %2").arg(strName, strExpected);
             return false;
         }
@@ -110,40 +177,98 @@ bool WriteFields(CArchive& ar, std::span<const RecordField> fields, const QJsonO
     return true;
 }
 
-bool IsRecordField(const RecordLayout& layout, const QString& strKey)
+bool IsRecordField(const RecordLayout& layout, std::u16string_view key)
 {
-    for (std::span<const RecordField> fields : {RecordBaseFields(), layout.fields}) {
-        for (const RecordField& field : fields) {
-            if (strKey == QLatin1String(field.pszName))
-                return true;
-        }
+    for (std::size_t i = 0; i < FieldCount(layout); ++i) {
+        if (KeyEquals(key, FieldAt(layout, i).pszName))
+            return true;
     }
     return false;
 }
 
-}  // namespace
-
-QJsonObject ReadRecordFields(CArchive& ar, const RecordLayout& layout)
+// Of the keys that the record does not hold, the first in sorted order:
+// the one named when a figure has several.
+std::optional<QString> FirstStrayKey(const RecordLayout& layout, const FigureFields& figure)
 {
-    QJsonObject figure;
-    for (std::span<const RecordField> fields : {RecordBaseFields(), layout.fields}) {
-        for (const RecordField& field : fields)
-            figure.insert(QString::fromLatin1(field.pszName), ReadField(ar, field.nKind));
+    std::optional<QString> strFirst;
+    for (std::size_t i = 0; i < figure.Count(); ++i) {
+        const std::u16string_view key = figure.KeyAt(i);
+        if (KeyEquals(key, "class") || IsRecordField(layout, key))
+            continue;
+        const QString strKey(reinterpret_cast<const QChar*>(key.data()), qsizetype(key.size()));
+        if (!strFirst || strKey < *strFirst)
+            strFirst = strKey;
     }
-    return figure;
+    return strFirst;
 }
 
-bool WriteRecordFields(CArchive& ar, const RecordLayout& layout, const QJsonObject& figure,
+// Text that is not valid UTF-16 (a lone surrogate from a damaged file)
+// has no UTF-8 form: the library escapes the valid runs, and each lone
+// surrogate goes as its \u escape, which reads back as the same unit.
+void WriteBrokenString(JsonWriter& writer, const QString& str)
+{
+    QByteArray json = "\"";
+    qsizetype nRun = 0;
+    auto flushRun = [&](qsizetype nEnd) {
+        JsonBuffer buffer;
+        rapidjson::Writer<JsonBuffer, rapidjson::UTF8<>, rapidjson::UTF8<>, ThrowingAllocator> escaper(buffer);
+        const QByteArray utf8 = QStringView(str).mid(nRun, nEnd - nRun).toUtf8();
+        escaper.String(utf8.constData(), rapidjson::SizeType(utf8.size()));
+        json.append(buffer.GetString() + 1, qsizetype(buffer.GetSize()) - 2);
+    };
+    for (qsizetype i = 0; i < str.size(); ++i) {
+        const QChar ch = str[i];
+        if (ch.isHighSurrogate() && i + 1 < str.size() && str[i + 1].isLowSurrogate()) {
+            ++i;
+            continue;
+        }
+        if (!ch.isSurrogate())
+            continue;
+        flushRun(i);
+        json += "\\u" + QByteArray::number(ch.unicode(), 16);
+        nRun = i + 1;
+    }
+    flushRun(str.size());
+    json += '"';
+    writer.RawValue(json.constData(), std::size_t(json.size()), rapidjson::kStringType);
+}
+
+}  // namespace
+
+void WriteJsonString(JsonWriter& writer, const QString& str)
+{
+    if (!QStringView(str).isValidUtf16()) {
+        WriteBrokenString(writer, str);
+        return;
+    }
+    const QByteArray utf8 = str.toUtf8();
+    writer.String(utf8.constData(), rapidjson::SizeType(utf8.size()));
+}
+
+void WriteRecordJson(CArchive& ar, const RecordLayout& layout, JsonWriter& writer)
+{
+    std::array<RecordValue, kMaxFields> values;
+    const std::size_t nFields = FieldCount(layout);
+    for (std::size_t i = 0; i < nFields; ++i)
+        ReadField(ar, FieldAt(layout, i).nKind, values[i]);
+    writer.Key("class");
+    writer.String(layout.pszClass);
+    for (const std::uint8_t nIndex : SortedFields(layout)) {
+        const RecordField& field = FieldAt(layout, nIndex);
+        writer.Key(field.pszName);
+        WriteValue(writer, field.nKind, values[nIndex]);
+    }
+}
+
+bool WriteRecordFields(CArchive& ar, const RecordLayout& layout, const FigureFields& figure,
                        QString* pstrError)
 {
     // A key the record does not hold is most likely a misspelt field name:
     // say so rather than drop it silently.
-    for (auto it = figure.constBegin(); it != figure.constEnd(); ++it) {
-        if (it.key() != QLatin1String("class") && !IsRecordField(layout, it.key())) {
-            *pstrError = QStringLiteral("field \"%1\" is not part of a %2 record")
-                             .arg(EscapeForMessage(it.key()), QLatin1String(layout.pszClass));
-            return false;
-        }
+    if (const std::optional<QString> strStray = FirstStrayKey(layout, figure)) {
+        *pstrError = QStringLiteral("field \"%1\" is not part of a %2 record")
+                         .arg(EscapeForMessage(*strStray), QLatin1String(layout.pszClass));
+        return false;
     }
     return WriteFields(ar, RecordBaseFields(), figure, pstrError)
            && WriteFields(ar, layout.fields, figure, pstrError);
