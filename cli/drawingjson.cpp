@@ -7,20 +7,35 @@
 
 #include <QBuffer>
 
+#include <string_view>
+#include <utility>
+#include <vector>
+
 namespace {
 
-void WriteFigure(CFigure& figure, JsonWriter& writer)
-{
-    CArchive arStore;
-    figure.Serialize(arStore);
-    CArchive arLoad(arStore.GetBuffer());
-    writer.StartObject();
-    // Every class that a drawing can hold has a layout (the tests check
-    // the table against the class list).
-    if (const RecordLayout* pLayout = FindRecordLayout(std::string_view(figure.GetRuntimeClass()->m_lpszClassName)))
-        WriteRecordJson(arLoad, *pLayout, writer);
-    writer.EndObject();
-}
+// Records are serialized a run at a time into one buffer of about this
+// size: one allocation for many small records, and memory that does not
+// grow with the drawing.
+constexpr qsizetype kRunBytes = 64 * 1024;
+
+// Every class that a drawing can hold has a layout (the tests check the
+// table against the class list); each class is looked up once.
+class LayoutCache {
+public:
+    const RecordLayout* Find(const CRuntimeClass* pClass)
+    {
+        for (const auto& [pKnown, pLayout] : m_known) {
+            if (pKnown == pClass)
+                return pLayout;
+        }
+        const RecordLayout* pLayout = FindRecordLayout(std::string_view(pClass->m_lpszClassName));
+        m_known.emplace_back(pClass, pLayout);
+        return pLayout;
+    }
+
+private:
+    std::vector<std::pair<const CRuntimeClass*, const RecordLayout*>> m_known;
+};
 
 // The buffer's bytes as a piece, without a copy.
 bool HandOn(JsonBuffer& buffer, const std::function<bool(const QByteArray&)>& fnWrite)
@@ -57,10 +72,28 @@ bool WriteFiguresJson(FigureArray& figures, const std::function<bool(const QByte
     writer.StartObject();
     writer.Key("figures");
     writer.StartArray();
-    for (const std::unique_ptr<CFigure>& pFigure : figures) {
-        WriteFigure(*pFigure, writer);
-        if (!HandOn(buffer, fnWrite))
-            return false;
+    LayoutCache layouts;
+    for (std::size_t i = 0; i < figures.size();) {
+        CArchive arStore;
+        std::size_t nEnd = i;
+        for (; nEnd < figures.size() && arStore.GetBuffer().size() < kRunBytes; ++nEnd) {
+            if (layouts.Find(figures[nEnd]->GetRuntimeClass()))
+                figures[nEnd]->Serialize(arStore);
+        }
+        CArchive arLoad(arStore.GetBuffer());
+        for (; i < nEnd; ++i) {
+            const CRuntimeClass* pClass = figures[i]->GetRuntimeClass();
+            writer.StartObject();
+            if (const RecordLayout* pLayout = layouts.Find(pClass)) {
+                WriteRecordJson(arLoad, *pLayout, writer);
+            } else {
+                writer.Key("class");
+                writer.String(pClass->m_lpszClassName);
+            }
+            writer.EndObject();
+            if (!HandOn(buffer, fnWrite))
+                return false;
+        }
     }
     writer.EndArray();
     writer.EndObject();

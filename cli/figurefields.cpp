@@ -1,14 +1,28 @@
 #include "cli/figurefields.h"
 
+FigureFields::FigureFields()
+{
+    m_nFieldOf.fill(-1);
+}
+
 void FigureFields::Clear()
 {
+    for (const Field& field : m_fields) {
+        if (field.m_nNameId >= 0)
+            m_nFieldOf[std::size_t(field.m_nNameId)] = -1;
+    }
     m_strText.clear();
     m_fields.clear();
 }
 
-void FigureFields::AddKey(std::u16string_view key)
+void FigureFields::AddKey(std::u16string_view key, int nNameId)
 {
     Field& field = m_fields.emplace_back();
+    field.m_nNameId = nNameId;
+    if (nNameId >= 0) {
+        m_nFieldOf[std::size_t(nNameId)] = int(m_fields.size() - 1);
+        return;
+    }
     field.m_nKeyStart = m_strText.size();
     field.m_nKeyLength = key.size();
     m_strText.append(key);
@@ -52,30 +66,25 @@ void FigureFields::AddArrayOther()
 
 std::u16string_view FigureFields::KeyAt(std::size_t nIndex) const
 {
-    return std::u16string_view(m_strText).substr(m_fields[nIndex].m_nKeyStart, m_fields[nIndex].m_nKeyLength);
+    const Field& field = m_fields[nIndex];
+    if (field.m_nNameId >= 0)
+        return FieldName(field.m_nNameId);
+    return std::u16string_view(m_strText).substr(field.m_nKeyStart, field.m_nKeyLength);
 }
 
-const JsonFieldValue* FigureFields::Find(const char* pszName) const
+const JsonFieldValue* FigureFields::Find(int nNameId) const
 {
-    for (std::size_t i = 0; i < m_fields.size(); ++i) {
-        if (KeyEquals(KeyAt(i), pszName))
-            return &m_fields[i].m_value;
-    }
-    return nullptr;
+    const int nIndex = m_nFieldOf[std::size_t(nNameId)];
+    return nIndex < 0 ? nullptr : &m_fields[std::size_t(nIndex)].m_value;
+}
+
+std::u16string_view FigureFields::TextView(const JsonFieldValue& value) const
+{
+    return std::u16string_view(m_strText).substr(value.nTextStart, value.nTextLength);
 }
 
 QString FigureFields::Text(const JsonFieldValue& value) const
 {
-    return QString(reinterpret_cast<const QChar*>(m_strText.data() + value.nTextStart),
-                   qsizetype(value.nTextLength));
-}
-
-bool KeyEquals(std::u16string_view key, const char* pszName)
-{
-    std::size_t i = 0;
-    for (; pszName[i] != '\0'; ++i) {
-        if (i == key.size() || key[i] != char16_t(static_cast<unsigned char>(pszName[i])))
-            return false;
-    }
-    return i == key.size();
+    const std::u16string_view text = TextView(value);
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
 }

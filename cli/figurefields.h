@@ -4,8 +4,11 @@
 // allocation each.
 #pragma once
 
+#include "cli/fieldnames.h"
+
 #include <QString>
 
+#include <array>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -27,11 +30,13 @@ struct JsonFieldValue {
 
 class FigureFields {
 public:
+    FigureFields();
+
     void Clear();
 
-    // A new field; its value counts as Other until one of the setters says
-    // what it is.
-    void AddKey(std::u16string_view key);
+    // A new field; nNameId is FieldNameId(key). Its value counts as Other
+    // until one of the setters says what it is.
+    void AddKey(std::u16string_view key, int nNameId);
     void SetNumber(double d);
     void SetString(std::u16string_view text);
     void StartArray();
@@ -40,23 +45,25 @@ public:
     void AddArrayOther();
 
     std::size_t Count() const { return m_fields.size(); }
+    int NameIdAt(std::size_t nIndex) const { return m_fields[nIndex].m_nNameId; }
     std::u16string_view KeyAt(std::size_t nIndex) const;
-    const JsonFieldValue& ValueAt(std::size_t nIndex) const { return m_fields[nIndex].m_value; }
-    // The field of that name (plain ASCII), or null.
-    const JsonFieldValue* Find(const char* pszName) const;
+    // The field of that name, or null.
+    const JsonFieldValue* Find(int nNameId) const;
+    std::u16string_view TextView(const JsonFieldValue& value) const;
     QString Text(const JsonFieldValue& value) const;
 
 private:
     struct Field {
+        int m_nNameId = -1;
+        // The key's text, kept only for a key that is no field's name.
         std::size_t m_nKeyStart = 0;
         std::size_t m_nKeyLength = 0;
         JsonFieldValue m_value;
     };
 
-    // Keys and string values, one after the other.
+    // Keys that are no field's name, and string values.
     std::u16string m_strText;
     std::vector<Field> m_fields;
+    // For each name, the index of its field, or -1.
+    std::array<int, kMaxFieldNames> m_nFieldOf;
 };
-
-// Whether a key from the reader is that ASCII name.
-bool KeyEquals(std::u16string_view key, const char* pszName);

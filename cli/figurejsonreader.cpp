@@ -1,52 +1,15 @@
 #include "cli/figurejsonreader.h"
 
+#include "cli/fieldnames.h"
+#include "cli/figurebuilder.h"
 #include "cli/figurefields.h"
 #include "cli/jsonengine.h"
 #include "cli/jsonreadstream.h"
 #include "cli/jsonstrict.h"
-#include "cli/recordcodec.h"
-#include "platform/archive.h"
 
 #include <string_view>
 
 namespace {
-
-// Messages name the figure by its index, and by its class once known:
-// "figure 2 (CLine): field "m_nWidth" is missing".
-std::unique_ptr<CFigure> FigureFromFields(const FigureFields& fields, std::size_t nIndex, QString* pstrError)
-{
-    const QString strFigure = QStringLiteral("figure %1").arg(nIndex);
-    const JsonFieldValue* pClass = fields.Find("class");
-    if (!pClass || pClass->nKind != JsonFieldValue::Kind::String) {
-        *pstrError = strFigure + (!pClass ? QStringLiteral(": field \"class\" is missing")
-                                          : QStringLiteral(": field \"class\" must be a string"));
-        return nullptr;
-    }
-    const QString strClass = fields.Text(*pClass);
-    const QString strClassShown = EscapeForMessage(strClass);
-    const QByteArray name = strClass.toLatin1();
-    const RecordLayout* pLayout = FindRecordLayout(strClass);
-    const CRuntimeClass* pClassInfo = FindFigureClass(name.constData(), int(name.size()));
-    if (!pLayout || !pClassInfo) {
-        *pstrError = strFigure + QStringLiteral(": unknown class \"%1\"").arg(strClassShown);
-        return nullptr;
-    }
-    CArchive arStore;
-    if (!WriteRecordFields(arStore, *pLayout, fields, pstrError)) {
-        pstrError->prepend(QStringLiteral("%1 (%2): ").arg(strFigure, strClassShown));
-        return nullptr;
-    }
-    // The record goes in through the class's own reader, as from a file.
-    std::unique_ptr<CFigure> pFigure(dynamic_cast<CFigure*>(pClassInfo->CreateObject()));
-    CArchive arLoad(arStore.GetBuffer());
-    if (pFigure)
-        pFigure->Serialize(arLoad);
-    if (!pFigure || arLoad.IsBad() || arLoad.BytesLeft() != 0) {
-        *pstrError = QStringLiteral("%1 (%2): the record does not match the class").arg(strFigure, strClassShown);
-        return nullptr;
-    }
-    return pFigure;
-}
 
 // The reader's events. The levels that matter: 0 the root object, 1 the
 // figures array, 2 a figure object, 3 an array a field holds (a point).
@@ -74,6 +37,8 @@ public:
 
     // The message for a failed parse; the stream stands where it failed.
     QString ParseErrorMessage(const rapidjson::ParseResult& result) const;
+    // After a whole parse: builds the last run of figures.
+    void Finish();
     // After a whole parse: the first finding by precedence, or nothing.
     QString Finding() const;
     FigureArray TakeFigures() { return std::move(m_figures); }
@@ -85,11 +50,16 @@ private:
     bool Open(bool bObject);
     void NotAnObject();
     void FinishFigure();
+    void BuildRun();
+    void FigureFailed(const QString& strError);
 
     const JsonReadStream& m_stream;
     JsonStrictScope m_scope;
     FigureFields m_fields;
+    FigureBuilder m_builder;
+    // The figures built, and those read so far (the queued ones too).
     FigureArray m_figures;
+    std::size_t m_nFigures = 0;
     // Kept apart because a broken rule of the text outranks a bad figure
     // met earlier, as it did when the whole text was checked first.
     QString m_strStrictError;
@@ -143,8 +113,9 @@ bool FigureJsonHandler::String(const Ch* str, SizeType nLength, bool)
 bool FigureJsonHandler::Key(const Ch* str, SizeType nLength, bool)
 {
     const std::u16string_view key(str, nLength);
+    const int nNameId = FieldNameId(key);
     QString strError;
-    if (!m_scope.Key(key, m_stream.Tell(), &strError) && m_strStrictError.isEmpty()) {
+    if (!m_scope.Key(key, nNameId, m_stream.Tell(), &strError) && m_strStrictError.isEmpty()) {
         m_strStrictError = strError;
         m_figures.clear();
     }
@@ -152,7 +123,7 @@ bool FigureJsonHandler::Key(const Ch* str, SizeType nLength, bool)
     if (nDepth == 1 && m_bRootObject && ++m_nRootKeys == 1)
         m_bFiguresFirst = key == u"figures";
     else if (nDepth == 3 && m_bInFigure && Building())
-        m_fields.AddKey(key);
+        m_fields.AddKey(key, nNameId);
     return true;
 }
 
@@ -218,10 +189,8 @@ bool FigureJsonHandler::EndArray(SizeType)
 
 void FigureJsonHandler::NotAnObject()
 {
-    if (Building()) {
-        m_strFigureError = QStringLiteral("figure %1: not a JSON object").arg(m_figures.size());
-        m_figures.clear();
-    }
+    if (Building())
+        FigureFailed(QStringLiteral("figure %1: not a JSON object").arg(m_nFigures));
 }
 
 void FigureJsonHandler::FinishFigure()
@@ -229,13 +198,39 @@ void FigureJsonHandler::FinishFigure()
     if (!Building())
         return;
     QString strError;
-    std::unique_ptr<CFigure> pFigure = FigureFromFields(m_fields, m_figures.size(), &strError);
-    if (pFigure) {
-        m_figures.push_back(std::move(pFigure));
+    if (!m_builder.Add(m_fields, m_nFigures, &strError)) {
+        FigureFailed(strError);
         return;
     }
+    ++m_nFigures;
+    if (m_builder.RunFull())
+        BuildRun();
+}
+
+void FigureJsonHandler::BuildRun()
+{
+    QString strError;
+    if (!m_builder.Build(m_figures, &strError)) {
+        m_strFigureError = strError;
+        m_figures.clear();
+    }
+}
+
+// The queued figures come before this one: a fault among them is met
+// first.
+void FigureJsonHandler::FigureFailed(const QString& strError)
+{
+    BuildRun();
+    if (!Building())
+        return;
     m_strFigureError = strError;
     m_figures.clear();
+}
+
+void FigureJsonHandler::Finish()
+{
+    if (Building())
+        BuildRun();
 }
 
 QString FigureJsonHandler::ParseErrorMessage(const rapidjson::ParseResult& result) const
@@ -280,6 +275,8 @@ JsonReadStatus ReadFiguresJson(QIODevice& device, FigureArray& figures, QString*
         *pstrError = stream.ReadError();
         return JsonReadStatus::ReadFailed;
     }
+    if (!result.IsError())
+        handler.Finish();
     *pstrError = result.IsError() ? handler.ParseErrorMessage(result) : handler.Finding();
     if (!pstrError->isEmpty())
         return JsonReadStatus::BadJson;

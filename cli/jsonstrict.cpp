@@ -1,5 +1,7 @@
 #include "cli/jsonstrict.h"
 
+#include "cli/fieldnames.h"
+
 namespace {
 
 // Past this many keys an object is looked up by hash.
@@ -14,13 +16,24 @@ QString ToQString(std::u16string_view text)
 
 void JsonKeySet::Clear()
 {
+    m_nKnown = 0;
+    m_nLastId = -1;
     m_strKeys.clear();
     m_spans.clear();
     m_large.clear();
 }
 
-bool JsonKeySet::Insert(std::u16string_view key)
+bool JsonKeySet::Insert(std::u16string_view key, int nNameId)
 {
+    if (nNameId >= 0) {
+        const std::uint64_t nBit = std::uint64_t(1) << nNameId;
+        if (m_nKnown & nBit)
+            return false;
+        m_nKnown |= nBit;
+        m_nLastId = nNameId;
+        return true;
+    }
+    m_nLastId = -1;
     if (m_large.empty() && m_spans.size() < kScanKeys) {
         for (const auto& [nStart, nLength] : m_spans) {
             if (std::u16string_view(m_strKeys).substr(nStart, nLength) == key)
@@ -43,6 +56,8 @@ bool JsonKeySet::Insert(std::u16string_view key)
 
 std::u16string_view JsonKeySet::Last() const
 {
+    if (m_nLastId >= 0)
+        return FieldName(m_nLastId);
     // A large set keeps its last key alone in m_strKeys.
     if (!m_large.empty())
         return m_strKeys;
@@ -82,13 +97,13 @@ void JsonStrictScope::Close()
     ValueDone();
 }
 
-bool JsonStrictScope::Key(std::u16string_view key, std::size_t nOffset, QString* pstrError)
+bool JsonStrictScope::Key(std::u16string_view key, int nNameId, std::size_t nOffset, QString* pstrError)
 {
     if (m_nDepth == 0)
         return true;
     Frame& frame = m_frames[m_nDepth - 1];
     frame.m_bExpectKey = false;
-    if (frame.m_keys.Insert(key))
+    if (frame.m_keys.Insert(key, nNameId))
         return true;
     *pstrError = QStringLiteral("%1: key \"%2\" appears twice").arg(Place(nOffset), EscapeForMessage(key));
     return false;

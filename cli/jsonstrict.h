@@ -8,23 +8,27 @@
 #include <QString>
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 #include <unordered_set>
 #include <utility>
 #include <vector>
 
-// The keys of one object. Objects are small, so a scan beats a hash until
-// a hostile one grows past a few dozen keys.
+// The keys of one object. The names of record fields are kept as bits of
+// their numbers; other keys as text, scanned while the object is small
+// and hashed once a hostile one grows past a few dozen keys.
 class JsonKeySet {
 public:
     void Clear();
-    // False when the key is there already.
-    bool Insert(std::u16string_view key);
+    // False when the key is there already. nNameId is FieldNameId(key).
+    bool Insert(std::u16string_view key, int nNameId);
     // The key most recently inserted, empty before the first.
     std::u16string_view Last() const;
 
 private:
+    std::uint64_t m_nKnown = 0;
+    int m_nLastId = -1;
     std::u16string m_strKeys;
     std::vector<std::pair<std::size_t, std::size_t>> m_spans;
     std::unordered_set<std::u16string> m_large;
@@ -45,8 +49,9 @@ public:
     // False when the new container would nest too deep.
     bool Open(bool bObject);
     void Close();
-    // A key; false with *pstrError when its object has it already.
-    bool Key(std::u16string_view key, std::size_t nOffset, QString* pstrError);
+    // A key (nNameId is FieldNameId(key)); false with *pstrError when its
+    // object has it already.
+    bool Key(std::u16string_view key, int nNameId, std::size_t nOffset, QString* pstrError);
     // A value is done: a scalar, or a container just closed.
     void ValueDone();
 

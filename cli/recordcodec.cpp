@@ -1,5 +1,6 @@
 #include "cli/recordcodec.h"
 
+#include "cli/fieldnames.h"
 #include "cli/figurefields.h"
 #include "cli/jsonstrict.h"
 #include "platform/archive.h"
@@ -36,24 +37,33 @@ std::size_t FieldCount(const RecordLayout& layout)
     return RecordBaseFields().size() + layout.fields.size();
 }
 
-// The record's field indexes in the order of their names, for each layout
-// of the table; worked out once.
-const std::vector<std::uint8_t>& SortedFields(const RecordLayout& layout)
+// What each layout of the table needs again and again, worked out once:
+// its fields in the order of their names, and their name numbers.
+struct LayoutInfo {
+    std::vector<std::uint8_t> sorted;
+    std::vector<int> nameIds;
+    std::uint64_t nNameMask = 0;
+};
+
+const LayoutInfo& InfoOf(const RecordLayout& layout)
 {
-    static const std::vector<std::vector<std::uint8_t>> orders = [] {
-        std::vector<std::vector<std::uint8_t>> all;
+    static const std::vector<LayoutInfo> infos = [] {
+        std::vector<LayoutInfo> all;
         for (const RecordLayout& each : RecordLayouts()) {
-            std::vector<std::uint8_t> order(FieldCount(each));
-            for (std::size_t i = 0; i < order.size(); ++i)
-                order[i] = std::uint8_t(i);
-            std::sort(order.begin(), order.end(), [&each](std::uint8_t a, std::uint8_t b) {
+            LayoutInfo info;
+            for (std::size_t i = 0; i < FieldCount(each); ++i) {
+                info.sorted.push_back(std::uint8_t(i));
+                info.nameIds.push_back(FieldNameId(std::string_view(FieldAt(each, i).pszName)));
+                info.nNameMask |= std::uint64_t(1) << info.nameIds.back();
+            }
+            std::sort(info.sorted.begin(), info.sorted.end(), [&each](std::uint8_t a, std::uint8_t b) {
                 return std::strcmp(FieldAt(each, a).pszName, FieldAt(each, b).pszName) < 0;
             });
-            all.push_back(std::move(order));
+            all.push_back(std::move(info));
         }
         return all;
     }();
-    return orders[std::size_t(&layout - RecordLayouts().data())];
+    return infos[std::size_t(&layout - RecordLayouts().data())];
 }
 
 void ReadField(CArchive& ar, FieldKind nKind, RecordValue& value)
@@ -158,43 +168,36 @@ bool WriteField(CArchive& ar, FieldKind nKind, const FigureFields& figure, const
     return false;
 }
 
-bool WriteFields(CArchive& ar, std::span<const RecordField> fields, const FigureFields& figure,
-                 QString* pstrError)
+// The fields from nFirst on, in record order.
+bool WriteFields(CArchive& ar, const RecordLayout& layout, std::size_t nFirst, std::size_t nEnd,
+                 const FigureFields& figure, QString* pstrError)
 {
-    for (const RecordField& field : fields) {
-        const QString strName = QString::fromLatin1(field.pszName);
-        const JsonFieldValue* pValue = figure.Find(field.pszName);
-        if (!pValue) {
-            *pstrError = QStringLiteral("field \"%1\" is missing").arg(strName);
-            return false;
-        }
+    const LayoutInfo& info = InfoOf(layout);
+    for (std::size_t i = nFirst; i < nEnd; ++i) {
+        const RecordField& field = FieldAt(layout, i);
+        const JsonFieldValue* pValue = figure.Find(info.nameIds[i]);
         QString strExpected;
-        if (!WriteField(ar, field.nKind, figure, *pValue, strExpected)) {
-            *pstrError = QStringLiteral("field \"%1\" must be %2").arg(strName, strExpected);
-            return false;
-        }
+        if (pValue && WriteField(ar, field.nKind, figure, *pValue, strExpected))
+            continue;
+        const QString strName = QString::fromLatin1(field.pszName);
+        *pstrError = pValue ? QStringLiteral("field \"%1\" must be %2").arg(strName, strExpected)
+                            : QStringLiteral("field \"%1\" is missing").arg(strName);
+        return false;
     }
     return true;
-}
-
-bool IsRecordField(const RecordLayout& layout, std::u16string_view key)
-{
-    for (std::size_t i = 0; i < FieldCount(layout); ++i) {
-        if (KeyEquals(key, FieldAt(layout, i).pszName))
-            return true;
-    }
-    return false;
 }
 
 // Of the keys that the record does not hold, the first in sorted order:
 // the one named when a figure has several.
 std::optional<QString> FirstStrayKey(const RecordLayout& layout, const FigureFields& figure)
 {
+    const std::uint64_t nMask = InfoOf(layout).nNameMask;
     std::optional<QString> strFirst;
     for (std::size_t i = 0; i < figure.Count(); ++i) {
-        const std::u16string_view key = figure.KeyAt(i);
-        if (KeyEquals(key, "class") || IsRecordField(layout, key))
+        const int nId = figure.NameIdAt(i);
+        if (nId == kClassNameId || (nId >= 0 && (nMask >> nId) & 1))
             continue;
+        const std::u16string_view key = figure.KeyAt(i);
         const QString strKey(reinterpret_cast<const QChar*>(key.data()), qsizetype(key.size()));
         if (!strFirst || strKey < *strFirst)
             strFirst = strKey;
@@ -253,7 +256,7 @@ void WriteRecordJson(CArchive& ar, const RecordLayout& layout, JsonWriter& write
         ReadField(ar, FieldAt(layout, i).nKind, values[i]);
     writer.Key("class");
     writer.String(layout.pszClass);
-    for (const std::uint8_t nIndex : SortedFields(layout)) {
+    for (const std::uint8_t nIndex : InfoOf(layout).sorted) {
         const RecordField& field = FieldAt(layout, nIndex);
         writer.Key(field.pszName);
         WriteValue(writer, field.nKind, values[nIndex]);
@@ -270,6 +273,5 @@ bool WriteRecordFields(CArchive& ar, const RecordLayout& layout, const FigureFie
                          .arg(EscapeForMessage(*strStray), QLatin1String(layout.pszClass));
         return false;
     }
-    return WriteFields(ar, RecordBaseFields(), figure, pstrError)
-           && WriteFields(ar, layout.fields, figure, pstrError);
+    return WriteFields(ar, layout, 0, FieldCount(layout), figure, pstrError);
 }
