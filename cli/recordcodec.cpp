@@ -109,6 +109,8 @@ void ReadField(CArchive& ar, FieldKind nKind, RecordValue& value)
     }
 }
 
+void WriteJsonString(JsonWriter& writer, const QString& str);
+
 void WriteValue(JsonWriter& writer, FieldKind nKind, const RecordValue& value)
 {
     switch (nKind) {
@@ -252,8 +254,7 @@ void WriteBrokenString(JsonWriter& writer, const QString& str)
     writer.RawValue(json.constData(), std::size_t(json.size()), rapidjson::kStringType);
 }
 
-}  // namespace
-
+// A text as a JSON string value, escaped by the library.
 void WriteJsonString(JsonWriter& writer, const QString& str)
 {
     if (!QStringView(str).isValidUtf16()) {
@@ -263,6 +264,8 @@ void WriteJsonString(JsonWriter& writer, const QString& str)
     const QByteArray utf8 = str.toUtf8();
     writer.String(utf8.constData(), rapidjson::SizeType(utf8.size()));
 }
+
+}  // namespace
 
 void WriteRecordJson(CArchive& ar, const RecordLayout& layout, JsonWriter& writer)
 {

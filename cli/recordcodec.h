@@ -20,6 +20,3 @@ void WriteRecordJson(CArchive& ar, const RecordLayout& layout, JsonWriter& write
 // the wrong type, out of range, or not in the record at all.
 bool WriteRecordFields(CArchive& ar, const RecordLayout& layout, const FigureFields& figure,
                        QString* pstrError);
-
-// A text as a JSON string value, escaped by the library.
-void WriteJsonString(JsonWriter& writer, const QString& str);
