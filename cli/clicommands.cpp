@@ -89,8 +89,9 @@ void PrintError(const QString& strMessage)
 
 int DumpCommand(const QString& strDrawing)
 {
-    // Pieces of one figure each would otherwise cost a system call apiece
-    // on a pipe's small default buffer.
+    // Nothing has gone to standard output yet, so its buffer may still be
+    // set: the pipe's default of 4 KiB would cost a system call for every
+    // few figures.
     std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
     CMyDrevikDoc doc;
     if (!OpenDrawing(doc, strDrawing))
