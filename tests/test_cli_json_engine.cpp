@@ -10,6 +10,9 @@
 #include "platform/archive.h"
 
 #include <QBuffer>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <gtest/gtest.h>
 
@@ -79,39 +82,50 @@ private:
 
 }  // namespace
 
-// Whatever a text holds, dump writes it so that pack gives back the very
-// same file bytes.
+// Whatever a text holds, dump writes it so that another JSON reader (Qt's)
+// reads the same text, and pack gives back the very same file bytes. A
+// lone high surrogate is the one text pack refuses: the library's reader
+// takes an escaped high surrogate only as the first half of a pair.
 TEST(CliJsonEngine, textsSurviveDumpAndPack)
 {
     QString strControls;
     for (char16_t c = 0; c < 0x20; ++c)
         strControls += QChar(c);
     strControls += QChar(0x7f);
+    const QString strLoneHigh = QStringLiteral("a") + QChar(0xD800) + QStringLiteral("b");
     const struct {
         const char* pszName;
         QString strText;
+        bool bPacks;
     } cases[] = {
-        {"empty", QString()},
-        {"quotesAndBackslashes", QStringLiteral("say \"M8\" \\ \\\\ / end")},
-        {"everyControlCharacter", strControls},
-        {"windows1252HighLetters", QStringLiteral("\u20AC \u0160 \u017E \u0178 \u00FF")},
-        {"beyondWindows1252", QStringLiteral("\u03A9 \u2205 \u2264 \u4E2D")},
-        {"surrogatePair", QStringLiteral("bolt \U0001F529 nut")},
-        {"loneLowSurrogate", QStringLiteral("a") + QChar(0xDC00) + QStringLiteral("b")},
-        {"longestShortText", QString(65534, u'w')},
+        {"empty", QString(), true},
+        {"quotesAndBackslashes", QStringLiteral("say \"M8\" \\ \\\\ / end"), true},
+        {"everyControlCharacter", strControls, true},
+        {"windows1252HighLetters", QStringLiteral("\u20AC \u0160 \u017E \u0178 \u00FF"), true},
+        {"beyondWindows1252", QStringLiteral("\u03A9 \u2205 \u2264 \u4E2D"), true},
+        {"surrogatePair", QStringLiteral("bolt \U0001F529 nut"), true},
+        {"loneLowSurrogate", QStringLiteral("a") + QChar(0xDC00) + QStringLiteral("b\n\U0001F529"), true},
+        {"reversedPair", QString(QChar(0xDE29)) + QChar(0xD83D), false},
+        {"loneHighSurrogate", strLoneHigh, false},
+        {"longestShortText", QString(65534, u'w'), true},
         // Crosses many of the reader's blocks.
-        {"hugeText", QString(3'000'000, u'\u00E9')},
+        {"hugeText", QString(3'000'000, u'\u00E9'), true},
     };
     for (const auto& c : cases) {
         FigureArray figures;
         figures.emplace_back(new CText(1, -2, 3, -4, 0x112233, c.strText, LOGFONT{}));
         figures.emplace_back(new CMeasure(0, 0, 10, -20, 0x445566, PS_SOLID, 2, c.strText));
+        const QByteArray json = FiguresToJson(figures);
+        const QJsonArray read = QJsonDocument::fromJson(json).object()[QStringLiteral("figures")].toArray();
+        ASSERT_EQ(read.size(), 2) << c.pszName;
+        EXPECT_EQ(read[0].toObject()[QStringLiteral("m_strText")].toString(), c.strText) << c.pszName;
         const QByteArray bytes = FileBytes(figures);
         FigureArray packed;
         QString strError;
-        ASSERT_TRUE(JsonToFigures(FiguresToJson(figures), packed, &strError))
-            << c.pszName << ": " << strError.toStdString();
-        EXPECT_EQ(FileBytes(packed), bytes) << c.pszName;
+        EXPECT_EQ(JsonToFigures(json, packed, &strError), c.bPacks) << c.pszName << ": " << strError.toStdString();
+        if (c.bPacks) {
+            EXPECT_EQ(FileBytes(packed), bytes) << c.pszName;
+        }
     }
 }
 
