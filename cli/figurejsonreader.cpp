@@ -120,10 +120,12 @@ bool FigureJsonHandler::Key(const Ch* str, SizeType nLength, bool)
         m_figures.clear();
     }
     const std::size_t nDepth = m_scope.Depth();
-    if (nDepth == 1 && m_bRootObject && ++m_nRootKeys == 1)
-        m_bFiguresFirst = key == u"figures";
-    else if (nDepth == 3 && m_bInFigure && Building())
+    if (nDepth == 1 && m_bRootObject) {
+        if (++m_nRootKeys == 1)
+            m_bFiguresFirst = key == u"figures";
+    } else if (nDepth == 3 && m_bInFigure && Building()) {
         m_fields.AddKey(key, nNameId);
+    }
     return true;
 }
 
