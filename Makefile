@@ -5,7 +5,7 @@ JOBS      ?= $(shell nproc)
 SUDO      := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 DEB_BUILD := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools \
              libgl-dev libgtest-dev libgmock-dev libbenchmark-dev \
-             fonts-dejavu-core librsvg2-bin
+             fonts-dejavu-core librsvg2-bin rapidjson-dev
 # Readers the tests check the exports and the manuals with: ezdxf (DXF),
 # pdfinfo, pdftoppm and pdftotext; appstreamcli; groff.
 DEB_BUILD += python3-ezdxf poppler-utils appstream groff-base

@@ -1,6 +1,7 @@
 #include "cli/clicommands.h"
 
 #include "cli/drawingjson.h"
+#include "cli/figurejsonreader.h"
 #include "document/mydrevikdoc.h"
 #include "knuckle/knucklefigures.h"
 #include "platform/archive.h"
@@ -37,21 +38,18 @@ int WriteOutput(const QString& strPath, const std::function<bool(QIODevice&)>& f
 
 namespace {
 
-bool ReadInput(const QString& strPath, QByteArray& bytes)
+// The JSON file, or standard input for "-"; its name as messages give it.
+bool OpenInput(QFile& file, const QString& strPath, QString& strShown)
 {
-    QFile file;
     const bool bStdin = strPath == QStringLiteral("-");
+    strShown = bStdin ? QStringLiteral("standard input") : strPath;
     if (bStdin)
         file.open(stdin, QIODevice::ReadOnly);
     else
         file.setFileName(strPath);
-    if ((bStdin || file.open(QIODevice::ReadOnly)) && file.isOpen()) {
-        bytes = file.readAll();
-        if (file.error() == QFileDevice::NoError)
-            return true;
-    }
-    PrintError(QStringLiteral("Cannot read %1: %2")
-                   .arg(bStdin ? QStringLiteral("standard input") : strPath, file.errorString()));
+    if ((bStdin || file.open(QIODevice::ReadOnly)) && file.isOpen())
+        return true;
+    PrintError(QStringLiteral("Cannot read %1: %2").arg(strShown, file.errorString()));
     return false;
 }
 
@@ -91,6 +89,10 @@ void PrintError(const QString& strMessage)
 
 int DumpCommand(const QString& strDrawing)
 {
+    // Nothing has gone to standard output yet, so its buffer may still be
+    // set: the pipe's default of 4 KiB would cost a system call for every
+    // few figures.
+    std::setvbuf(stdout, nullptr, _IOFBF, 1 << 16);
     CMyDrevikDoc doc;
     if (!OpenDrawing(doc, strDrawing))
         return kCliBadInput;
@@ -101,12 +103,19 @@ int DumpCommand(const QString& strDrawing)
 
 int PackCommand(const QString& strJson, const QString& strDrawing)
 {
-    QByteArray json;
-    if (!ReadInput(strJson, json))
+    QFile file;
+    QString strShown;
+    if (!OpenInput(file, strJson, strShown))
         return kCliBadInput;
     FigureArray figures;
     QString strError;
-    if (!JsonToFigures(json, figures, &strError)) {
+    switch (ReadFiguresJson(file, figures, &strError)) {
+    case JsonReadStatus::Done:
+        break;
+    case JsonReadStatus::ReadFailed:
+        PrintError(QStringLiteral("Cannot read %1: %2").arg(strShown, strError));
+        return kCliBadInput;
+    case JsonReadStatus::BadJson:
         PrintError(strError);
         return kCliBadInput;
     }

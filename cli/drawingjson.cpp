@@ -1,74 +1,49 @@
 #include "cli/drawingjson.h"
 
-#include "cli/jsonstrict.h"
+#include "cli/figurejsonreader.h"
+#include "cli/jsonengine.h"
 #include "cli/recordcodec.h"
 #include "platform/archive.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
-#include <QJsonParseError>
+#include <QBuffer>
+
+#include <string_view>
+#include <utility>
+#include <vector>
 
 namespace {
 
-QJsonObject FigureToJson(CFigure& figure)
-{
-    const char* pszClass = figure.GetRuntimeClass()->m_lpszClassName;
-    CArchive arStore;
-    figure.Serialize(arStore);
-    CArchive arLoad(arStore.GetBuffer());
-    QJsonObject object;
-    // Every class that a drawing can hold has a layout (the tests check
-    // the table against the class list).
-    if (const RecordLayout* pLayout = FindRecordLayout(QString::fromLatin1(pszClass)))
-        object = ReadRecordFields(arLoad, *pLayout);
-    object.insert(QStringLiteral("class"), QLatin1String(pszClass));
-    return object;
-}
+// Records are serialized a run at a time into one buffer of about this
+// size: one allocation for many small records, and memory that does not
+// grow with the drawing.
+constexpr qsizetype kRunBytes = 64 * 1024;
 
-// Messages name the figure by its index, and by its class once known:
-// "figure 2 (CLine): field "m_nWidth" is missing".
-std::unique_ptr<CFigure> FigureFromJson(const QJsonValue& value, qsizetype nIndex,
-                                        QString* pstrError)
+// Every class that a drawing can hold has a layout (the tests check the
+// table against the class list); each class is looked up once.
+class LayoutCache {
+public:
+    const RecordLayout* Find(const CRuntimeClass* pClass)
+    {
+        for (const auto& [pKnown, pLayout] : m_known) {
+            if (pKnown == pClass)
+                return pLayout;
+        }
+        const RecordLayout* pLayout = FindRecordLayout(std::string_view(pClass->m_lpszClassName));
+        m_known.emplace_back(pClass, pLayout);
+        return pLayout;
+    }
+
+private:
+    std::vector<std::pair<const CRuntimeClass*, const RecordLayout*>> m_known;
+};
+
+// The buffer's bytes as a piece, without a copy.
+bool HandOn(JsonBuffer& buffer, const std::function<bool(const QByteArray&)>& fnWrite)
 {
-    const QString strFigure = QStringLiteral("figure %1").arg(nIndex);
-    if (!value.isObject()) {
-        *pstrError = strFigure + QStringLiteral(": not a JSON object");
-        return nullptr;
-    }
-    const QJsonObject object = value.toObject();
-    const QJsonValue valueClass = object.value(QStringLiteral("class"));
-    if (!valueClass.isString()) {
-        *pstrError = strFigure + (valueClass.isUndefined()
-                                      ? QStringLiteral(": field \"class\" is missing")
-                                      : QStringLiteral(": field \"class\" must be a string"));
-        return nullptr;
-    }
-    const QString strClass = valueClass.toString();
-    const QString strClassShown = EscapeForMessage(strClass);
-    const QByteArray name = strClass.toLatin1();
-    const RecordLayout* pLayout = FindRecordLayout(strClass);
-    const CRuntimeClass* pClass = FindFigureClass(name.constData(), int(name.size()));
-    if (!pLayout || !pClass) {
-        *pstrError = strFigure + QStringLiteral(": unknown class \"%1\"").arg(strClassShown);
-        return nullptr;
-    }
-    CArchive arStore;
-    if (!WriteRecordFields(arStore, *pLayout, object, pstrError)) {
-        pstrError->prepend(QStringLiteral("%1 (%2): ").arg(strFigure, strClassShown));
-        return nullptr;
-    }
-    // The record goes in through the class's own reader, as from a file.
-    std::unique_ptr<CFigure> pFigure(dynamic_cast<CFigure*>(pClass->CreateObject()));
-    CArchive arLoad(arStore.GetBuffer());
-    if (pFigure)
-        pFigure->Serialize(arLoad);
-    if (!pFigure || arLoad.IsBad() || arLoad.BytesLeft() != 0) {
-        *pstrError = QStringLiteral("%1 (%2): the record does not match the class")
-                         .arg(strFigure, strClassShown);
-        return nullptr;
-    }
-    return pFigure;
+    const bool bTaken =
+        fnWrite(QByteArray::fromRawData(buffer.GetString(), qsizetype(buffer.GetSize())));
+    buffer.Clear();
+    return bTaken;
 }
 
 }  // namespace
@@ -83,52 +58,53 @@ QByteArray FiguresToJson(FigureArray& figures)
     return json;
 }
 
-// Pieces laid out as the indented writer lays out the whole document:
-// four spaces a level, each figure two levels down.
+// The layout scripts have always read: four spaces a level, each figure
+// two levels down, a newline at the end.
 bool WriteFiguresJson(FigureArray& figures, const std::function<bool(const QByteArray&)>& fnWrite)
 {
+    // The library writes an empty array as "[]"; dumps have always shown
+    // it open and closed on lines of their own.
     if (figures.empty())
         return fnWrite(QByteArrayLiteral("{\n    \"figures\": [\n    ]\n}\n"));
-    if (!fnWrite(QByteArrayLiteral("{\n    \"figures\": [\n")))
-        return false;
-    for (std::size_t i = 0; i < figures.size(); ++i) {
-        QByteArray piece = QJsonDocument(FigureToJson(*figures[i])).toJson(QJsonDocument::Indented);
-        piece.chop(1);
-        piece.replace('\n', "\n        ");
-        piece.prepend("        ");
-        piece.append(i + 1 < figures.size() ? ",\n" : "\n");
-        if (!fnWrite(piece))
-            return false;
+    JsonBuffer buffer;
+    JsonWriter writer(buffer);
+    writer.SetIndent(' ', 4);
+    writer.StartObject();
+    writer.Key("figures");
+    writer.StartArray();
+    LayoutCache layouts;
+    for (std::size_t i = 0; i < figures.size();) {
+        CArchive arStore;
+        std::size_t nEnd = i;
+        for (; nEnd < figures.size() && arStore.GetBuffer().size() < kRunBytes; ++nEnd) {
+            if (layouts.Find(figures[nEnd]->GetRuntimeClass()))
+                figures[nEnd]->Serialize(arStore);
+        }
+        CArchive arLoad(arStore.GetBuffer());
+        for (; i < nEnd; ++i) {
+            const CRuntimeClass* pClass = figures[i]->GetRuntimeClass();
+            writer.StartObject();
+            if (const RecordLayout* pLayout = layouts.Find(pClass)) {
+                WriteRecordJson(arLoad, *pLayout, writer);
+            } else {
+                writer.Key("class");
+                writer.String(pClass->m_lpszClassName);
+            }
+            writer.EndObject();
+            if (!HandOn(buffer, fnWrite))
+                return false;
+        }
     }
-    return fnWrite(QByteArrayLiteral("    ]\n}\n"));
+    writer.EndArray();
+    writer.EndObject();
+    buffer.Put('\n');
+    return HandOn(buffer, fnWrite);
 }
 
 bool JsonToFigures(const QByteArray& json, FigureArray& figures, QString* pstrError)
 {
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(json, &error);
-    if (document.isNull()) {
-        *pstrError = QStringLiteral("Malformed JSON at offset %1: %2")
-                         .arg(error.offset)
-                         .arg(error.errorString());
-        return false;
-    }
-    if (!CheckJsonStrict(json, pstrError))
-        return false;
-    const QJsonObject root = document.object();
-    if (!document.isObject() || root.size() != 1 || !root.value(QStringLiteral("figures")).isArray()) {
-        *pstrError = QStringLiteral("The JSON must be an object holding just a \"figures\" array.");
-        return false;
-    }
-    const QJsonArray array = root.value(QStringLiteral("figures")).toArray();
-    FigureArray built;
-    built.reserve(std::size_t(array.size()));
-    for (qsizetype i = 0; i < array.size(); ++i) {
-        std::unique_ptr<CFigure> pFigure = FigureFromJson(array.at(i), i, pstrError);
-        if (!pFigure)
-            return false;
-        built.push_back(std::move(pFigure));
-    }
-    figures = std::move(built);
-    return true;
+    QBuffer device;
+    device.setData(json);
+    device.open(QIODevice::ReadOnly);
+    return ReadFiguresJson(device, figures, pstrError) == JsonReadStatus::Done;
 }

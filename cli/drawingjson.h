@@ -14,8 +14,9 @@
 QByteArray FiguresToJson(FigureArray& figures);
 // The same document handed to fnWrite piece by piece, never more than one
 // figure's JSON at a time: figures that share one long text through back
-// references would otherwise each hold a copy of it. Stops at the first
-// piece fnWrite refuses and returns false.
+// references would otherwise each hold a copy of it. A piece lives only
+// until fnWrite returns. Stops at the first piece fnWrite refuses and
+// returns false.
 bool WriteFiguresJson(FigureArray& figures, const std::function<bool(const QByteArray&)>& fnWrite);
 
 // Builds the figures that the JSON describes. False with *pstrError saying

@@ -1,132 +1,143 @@
 #include "cli/jsonstrict.h"
 
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QSet>
-
-#include <vector>
+#include "cli/fieldnames.h"
 
 namespace {
 
-// One open object or array. Objects remember their keys; arrays count
-// their elements.
-struct JsonFrame {
-    bool m_bObject = false;
-    bool m_bExpectKey = false;
-    qsizetype m_nIndex = 0;
-    QString m_strKey;
-    QSet<QString> m_keys;
-};
+// Past this many keys an object is looked up by hash.
+constexpr std::size_t kScanKeys = 32;
 
-// The text of a string token (quotes included), escapes resolved.
-QString DecodeString(const QByteArray& token)
+QString ToQString(std::u16string_view text)
 {
-    if (!token.contains('\\'))
-        return QString::fromUtf8(token.mid(1, token.size() - 2));
-    return QJsonDocument::fromJson('[' + token + ']').array().at(0).toString();
-}
-
-// Where a finding lies: "figure 3" inside the figures array, else the
-// byte offset.
-QString Place(const std::vector<JsonFrame>& stack, qsizetype nOffset)
-{
-    if (stack.size() >= 3 && stack[0].m_strKey == QLatin1String("figures") && !stack[1].m_bObject)
-        return QStringLiteral("figure %1").arg(stack[1].m_nIndex);
-    if (stack.size() == 1)
-        return QStringLiteral("top level");
-    return QStringLiteral("offset %1").arg(nOffset);
-}
-
-// The key a string belongs to: the key of the figure's field it lies in.
-QString FieldOf(const std::vector<JsonFrame>& stack)
-{
-    const std::size_t nLevel = stack.size() >= 3 ? 2 : stack.size() - 1;
-    return stack[nLevel].m_strKey;
-}
-
-// Scans one string token from json[i] (its opening quote); returns the
-// index after its closing quote, or -1 with nBad at a raw control byte.
-qsizetype ScanString(const QByteArray& json, qsizetype i, qsizetype& nBad)
-{
-    for (++i; i < json.size(); ++i) {
-        const auto c = static_cast<unsigned char>(json[i]);
-        if (c == '\\')
-            ++i;
-        else if (c == '"')
-            return i + 1;
-        else if (c < 0x20) {
-            nBad = i;
-            return -1;
-        }
-    }
-    nBad = json.size();
-    return -1;
-}
-
-// A string token seen: a key of an object, or a value.
-bool OnString(std::vector<JsonFrame>& stack, const QByteArray& token, qsizetype nOffset, QString* pstrError)
-{
-    if (stack.empty() || !stack.back().m_bObject || !stack.back().m_bExpectKey)
-        return true;
-    JsonFrame& frame = stack.back();
-    frame.m_bExpectKey = false;
-    frame.m_strKey = DecodeString(token);
-    if (frame.m_keys.contains(frame.m_strKey)) {
-        *pstrError = QStringLiteral("%1: key \"%2\" appears twice")
-                         .arg(Place(stack, nOffset), EscapeForMessage(frame.m_strKey));
-        return false;
-    }
-    frame.m_keys.insert(frame.m_strKey);
-    return true;
-}
-
-void OnComma(std::vector<JsonFrame>& stack)
-{
-    if (stack.empty())
-        return;
-    if (stack.back().m_bObject)
-        stack.back().m_bExpectKey = true;
-    else
-        ++stack.back().m_nIndex;
+    return QString(reinterpret_cast<const QChar*>(text.data()), qsizetype(text.size()));
 }
 
 }  // namespace
 
-bool CheckJsonStrict(const QByteArray& json, QString* pstrError)
+void JsonKeySet::Clear()
 {
-    std::vector<JsonFrame> stack;
-    for (qsizetype i = 0; i < json.size();) {
-        const char c = json[i];
-        if (c == '"') {
-            qsizetype nBad = 0;
-            const qsizetype nEnd = ScanString(json, i, nBad);
-            if (nEnd < 0) {
-                const bool bKey = !stack.empty() && stack.back().m_bObject && stack.back().m_bExpectKey;
-                *pstrError = QStringLiteral("%1: raw control character in %2")
-                                 .arg(Place(stack, nBad),
-                                      bKey || stack.empty() ? QStringLiteral("a key")
-                                                            : QStringLiteral("the value of \"%1\"")
-                                                                  .arg(EscapeForMessage(FieldOf(stack))));
-                return false;
-            }
-            if (!OnString(stack, json.mid(i, nEnd - i), i, pstrError))
-                return false;
-            i = nEnd;
-            continue;
-        }
-        if (c == '{' || c == '[') {
-            JsonFrame frame;
-            frame.m_bObject = c == '{';
-            frame.m_bExpectKey = frame.m_bObject;
-            stack.push_back(std::move(frame));
-        } else if ((c == '}' || c == ']') && !stack.empty()) {
-            stack.pop_back();
-        } else if (c == ',') {
-            OnComma(stack);
-        }
-        ++i;
+    m_nKnown = 0;
+    m_nLastId = -1;
+    m_strKeys.clear();
+    m_spans.clear();
+    m_large.clear();
+}
+
+bool JsonKeySet::Insert(std::u16string_view key, int nNameId)
+{
+    if (nNameId >= 0) {
+        const std::uint64_t nBit = std::uint64_t(1) << nNameId;
+        if (m_nKnown & nBit)
+            return false;
+        m_nKnown |= nBit;
+        m_nLastId = nNameId;
+        return true;
     }
+    m_nLastId = -1;
+    if (m_large.empty() && m_spans.size() < kScanKeys) {
+        for (const auto& [nStart, nLength] : m_spans) {
+            if (std::u16string_view(m_strKeys).substr(nStart, nLength) == key)
+                return false;
+        }
+        m_spans.emplace_back(m_strKeys.size(), key.size());
+        m_strKeys.append(key);
+        return true;
+    }
+    if (m_large.empty()) {
+        for (const auto& [nStart, nLength] : m_spans)
+            m_large.emplace(m_strKeys, nStart, nLength);
+        m_spans.clear();
+    }
+    if (!m_large.emplace(key).second)
+        return false;
+    m_strKeys.assign(key);
     return true;
+}
+
+std::u16string_view JsonKeySet::Last() const
+{
+    if (m_nLastId >= 0)
+        return FieldName(m_nLastId);
+    // A large set keeps its last key alone in m_strKeys.
+    if (!m_large.empty())
+        return m_strKeys;
+    if (m_spans.empty())
+        return {};
+    return std::u16string_view(m_strKeys).substr(m_spans.back().first, m_spans.back().second);
+}
+
+bool JsonStrictScope::ExpectsKey() const
+{
+    return m_nDepth > 0 && m_frames[m_nDepth - 1].m_bObject && m_frames[m_nDepth - 1].m_bExpectKey;
+}
+
+std::u16string_view JsonStrictScope::KeyAt(std::size_t nLevel) const
+{
+    return nLevel < m_nDepth ? m_frames[nLevel].m_keys.Last() : std::u16string_view();
+}
+
+bool JsonStrictScope::Open(bool bObject)
+{
+    if (m_nDepth == kMaxDepth)
+        return false;
+    if (m_frames.size() == m_nDepth)
+        m_frames.emplace_back();
+    Frame& frame = m_frames[m_nDepth++];
+    frame.m_bObject = bObject;
+    frame.m_bExpectKey = bObject;
+    frame.m_nIndex = 0;
+    frame.m_keys.Clear();
+    return true;
+}
+
+void JsonStrictScope::Close()
+{
+    if (m_nDepth > 0)
+        --m_nDepth;
+    ValueDone();
+}
+
+bool JsonStrictScope::Key(std::u16string_view key, int nNameId, std::size_t nOffset, QString* pstrError)
+{
+    if (m_nDepth == 0)
+        return true;
+    Frame& frame = m_frames[m_nDepth - 1];
+    frame.m_bExpectKey = false;
+    if (frame.m_keys.Insert(key, nNameId))
+        return true;
+    *pstrError = QStringLiteral("%1: key \"%2\" appears twice").arg(Place(nOffset), EscapeForMessage(key));
+    return false;
+}
+
+void JsonStrictScope::ValueDone()
+{
+    if (m_nDepth == 0)
+        return;
+    Frame& frame = m_frames[m_nDepth - 1];
+    if (frame.m_bObject)
+        frame.m_bExpectKey = true;
+    else
+        ++frame.m_nIndex;
+}
+
+QString JsonStrictScope::Place(std::size_t nOffset) const
+{
+    if (m_nDepth >= 3 && KeyAt(0) == u"figures" && !m_frames[1].m_bObject)
+        return QStringLiteral("figure %1").arg(m_frames[1].m_nIndex);
+    if (m_nDepth == 1)
+        return QStringLiteral("top level");
+    return QStringLiteral("offset %1").arg(nOffset);
+}
+
+QString JsonStrictScope::RawControlMessage(std::size_t nOffset) const
+{
+    // The field a string belongs to is the key of the figure's field it
+    // lies in, however deep.
+    const QString strWhere = ExpectsKey() || m_nDepth == 0
+                                 ? QStringLiteral("a key")
+                                 : QStringLiteral("the value of \"%1\"")
+                                       .arg(EscapeForMessage(KeyAt(m_nDepth >= 3 ? 2 : m_nDepth - 1)));
+    return QStringLiteral("%1: raw control character in %2").arg(Place(nOffset), strWhere);
 }
 
 QString EscapeForMessage(const QString& strName)
@@ -140,4 +151,9 @@ QString EscapeForMessage(const QString& strName)
             strOut += ch;
     }
     return strOut;
+}
+
+QString EscapeForMessage(std::u16string_view name)
+{
+    return EscapeForMessage(ToQString(name));
 }

@@ -65,3 +65,12 @@ const RecordLayout* FindRecordLayout(QStringView strClass)
     }
     return nullptr;
 }
+
+const RecordLayout* FindRecordLayout(std::string_view strClass)
+{
+    for (const RecordLayout& layout : kLayouts) {
+        if (strClass == layout.pszClass)
+            return &layout;
+    }
+    return nullptr;
+}

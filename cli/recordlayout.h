@@ -6,6 +6,7 @@
 #include <QStringView>
 
 #include <span>
+#include <string_view>
 
 enum class FieldKind {
     Int32,   // int32
@@ -30,3 +31,5 @@ std::span<const RecordField> RecordBaseFields();
 std::span<const RecordLayout> RecordLayouts();
 // Null when no figure class has that exact name.
 const RecordLayout* FindRecordLayout(QStringView strClass);
+// The same for a class's own name, as dump meets it on every figure.
+const RecordLayout* FindRecordLayout(std::string_view strClass);

@@ -185,3 +185,43 @@ TEST(CliHostile, runningOutOfMemoryIsExitTwo)
     EXPECT_TRUE(run.err.contains("out of memory")) << run.err.constData();
     EXPECT_FALSE(QFile::exists(dir.filePath(QStringLiteral("out.kvd"))));
 }
+
+// pack reads its text a block at a time: a JSON larger than all the memory
+// the program may have packs all the same, and so does one that comes
+// through a pipe in many pieces.
+TEST(CliHostile, packReadsItsTextInBlocks)
+{
+    if (!kAddressSpaceLimitWorks)
+        GTEST_SKIP() << "korvada-cli is built with AddressSanitizer, which needs more address space than the limit";
+    QTemporaryDir dir;
+    const QByteArray line =
+        R"({"class":"CLine","m_x1":100,"m_y1":-200,"m_x2":300,"m_y2":-400,"m_color":255,"m_nWidth":1,"m_nPenStyle":0})";
+    QByteArray json = R"({"figures":[)" + line;
+    json += QByteArray(300 << 20, ' ');
+    json += "]}";
+    const QString strJson = WriteFile(dir, "spacious.json", json);
+    json.clear();
+    json.squeeze();
+    const QString strOut = dir.filePath(QStringLiteral("out.kvd"));
+    const CliRun big = RunCli({QStringLiteral("pack"), strJson, strOut}, QString(), rlim_t(256) << 20);
+    EXPECT_EQ(big.nExit, 0) << big.err.constData();
+    QFile out(strOut);
+    ASSERT_TRUE(out.open(QIODevice::ReadOnly));
+    EXPECT_EQ(out.readAll(), RedLineDrawing());
+
+    QByteArray lines = R"({"figures":[)" + line;
+    for (int i = 1; i < 20000; ++i)
+        lines += ",\n" + line;
+    lines += "]}";
+    const QString strFromFile = dir.filePath(QStringLiteral("file.kvd"));
+    const QString strFromPipe = dir.filePath(QStringLiteral("pipe.kvd"));
+    EXPECT_EQ(RunCli({QStringLiteral("pack"), WriteFile(dir, "lines.json", lines), strFromFile}).nExit, 0);
+    const CliRun piped = RunCli({QStringLiteral("pack"), QStringLiteral("-"), strFromPipe}, QString(), RLIM_INFINITY, lines);
+    EXPECT_EQ(piped.nExit, 0) << piped.err.constData();
+    QFile fromFile(strFromFile);
+    QFile fromPipe(strFromPipe);
+    ASSERT_TRUE(fromFile.open(QIODevice::ReadOnly) && fromPipe.open(QIODevice::ReadOnly));
+    const QByteArray bytes = fromFile.readAll();
+    EXPECT_GT(bytes.size(), 20000 * 28);
+    EXPECT_EQ(fromPipe.readAll(), bytes);
+}
