@@ -75,6 +75,7 @@ struct HistoryTest : ToolTest {
         case '0': doc.OnFirstStep(); break;
         case 'L': doc.OnLastStep(); break;
         case 'R': doc.OnRefreshScreen(); break;
+        case 'D': view.OnDragPaste(); break;  // handles on or off, and a full repaint
         case 'A': {
             // A line drawn with the tool, each one elsewhere on the grid.
             const int x = 1000 + 750 * (nAdded % 20);
@@ -90,6 +91,7 @@ struct StepCase {
     const char* szName;
     const char* szOps;
     bool bGrid;
+    bool bSlices = false;  // the first paint goes on in slices from the event loop
 };
 void PrintTo(const StepCase& c, std::ostream* pOut) { *pOut << c.szName; }
 
@@ -104,7 +106,13 @@ TEST_P(StepSequenceTest, SurfaceEqualsFullRepaintAfterEveryStep)
     const StepCase& c = GetParam();
     view.m_bGridShow = c.bGrid;
     FillOrderDependentDrawing(doc);
+    if (c.bSlices)
+        view.m_nFirstSliceMs = 0;
     doc.UpdateAllViews(nullptr);
+    ASSERT_EQ(view.IsPainting(), c.bSlices);
+    while (view.IsPainting())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
+    view.m_nFirstSliceMs = 1000000;
     ASSERT_EQ(FullRepaintMismatch(), "");
     int nAdded = 0;
     const std::string strOps = c.szOps;
@@ -133,7 +141,9 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"addThenUndoWithTheGrid", "AUABBFUA", true},
         StepCase{"addAtTheEndThenStepAround", "AABBFFUUL", false},
         StepCase{"refreshBetweenSteps", "BBRBFRF", true},
-        StepCase{"forwardPastTheEndAndBack", "FFBBB", true}),
+        StepCase{"forwardPastTheEndAndBack", "FFBBB", true},
+        StepCase{"backAfterAPaintInSlices", "BBBBBFUB", true, true},
+        StepCase{"handlesShownThenStepped", "DBBFUBDBF", true}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.szName); });
 
 struct CostCase {
