@@ -7,9 +7,12 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 #include <vector>
+
+#include <unistd.h>
 
 namespace {
 
@@ -43,7 +46,9 @@ int main(int argc, char** argv)
     benchmark::Initialize(&nArgs, args.data());
     if (benchmark::ReportUnrecognizedArguments(nArgs, args.data()))
         return 1;
-    CPairReporter reporter;
+    // Colours only for a terminal, not in a saved log.
+    CPairReporter reporter(isatty(fileno(stdout)) ? benchmark::ConsoleReporter::OO_ColorTabular
+                                                  : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintTable(stdout);
     benchmark::Shutdown();

@@ -12,6 +12,7 @@
 
 class CPairReporter : public benchmark::ConsoleReporter {
 public:
+    explicit CPairReporter(OutputOptions options = OO_Tabular) : ConsoleReporter(options) {}
     void ReportRuns(const std::vector<Run>& runs) override;
     void PrintTable(std::FILE* pOut) const;
 
