@@ -3,6 +3,7 @@
 // BM_<Name>_Floor of the same arguments; the floor is the least our stack
 // could do for the same work, measured in the same process and run.
 #include "bench/benchreport.h"
+#include "bench/benchview.h"
 
 #include <QApplication>
 #include <benchmark/benchmark.h>
@@ -51,6 +52,7 @@ int main(int argc, char** argv)
                                                   : benchmark::ConsoleReporter::OO_Tabular);
     benchmark::RunSpecifiedBenchmarks(&reporter);
     reporter.PrintTable(stdout);
+    ReleaseBenchViews();
     benchmark::Shutdown();
     return 0;
 }

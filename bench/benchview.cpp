@@ -33,10 +33,24 @@ QPoint BenchView::ClientPoint(int x, int y) const
     return QPoint(pt.x, pt.y) - view.GetScrollPosition();
 }
 
-BenchView& GetBenchView(int nFigures)
+namespace {
+
+std::map<int, std::unique_ptr<BenchView>>& BenchViews()
 {
     static std::map<int, std::unique_ptr<BenchView>> s_views;
-    std::unique_ptr<BenchView>& pView = s_views[nFigures];
+    return s_views;
+}
+
+}  // namespace
+
+void ReleaseBenchViews()
+{
+    BenchViews().clear();
+}
+
+BenchView& GetBenchView(int nFigures)
+{
+    std::unique_ptr<BenchView>& pView = BenchViews()[nFigures];
     if (!pView)
         pView = std::make_unique<BenchView>(nFigures);
     return *pView;

@@ -23,3 +23,5 @@ struct BenchView {
 // The view of the mixed drawing of nFigures figures (flood fills
 // included), at its last step, painted in full.
 BenchView& GetBenchView(int nFigures);
+// Closes every such view: widgets must go before the application object.
+void ReleaseBenchViews();
