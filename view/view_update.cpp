@@ -1,5 +1,6 @@
-// What a change of the document repaints: everything, or only the bounding
-// rectangle of a figure that another view has just added.
+// What a change of the document repaints: everything, only the bounding
+// rectangle of a figure that another view has just added, or, for a step
+// or a removal, only the figures the change shows or hides.
 #include "view/mydrevikview.h"
 
 #include "document/documenthint.h"
