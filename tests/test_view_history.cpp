@@ -146,6 +146,40 @@ INSTANTIATE_TEST_SUITE_P(
         StepCase{"handlesShownThenStepped", "DBBFUBDBF", true}),
     [](const ::testing::TestParamInfo<StepCase>& info) { return std::string(info.param.szName); });
 
+// A figure drawn in one view reaches a second view of the drawing as a
+// hint: the second view's picture of the figures takes it on top, so its
+// later steps need no full repaint either and still match one.
+TEST_F(HistoryTest, SecondViewTakesAddedFiguresAndStepsExactly)
+{
+    CMyDrevikView viewSecond(&doc);
+    viewSecond.m_nFirstSliceMs = 1000000;
+    viewSecond.resize(500, 400);
+    viewSecond.show();
+    FillOrderDependentDrawing(doc);
+    doc.UpdateAllViews(nullptr);
+    QApplication::processEvents();
+    const auto secondMismatch = [&] {
+        QImage image(viewSecond.GetSurface().size(), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        CDC dc(&image, viewSecond.GetUnitsPerPixel());
+        viewSecond.OnPrepareDC(&dc);
+        viewSecond.OnDraw(&dc);
+        dc.Detach();
+        return Describe(DifferenceBounds(viewSecond.GetSurface(), image));
+    };
+    const std::string strOps = "ABBFUAUB";
+    int nAdded = 0;
+    for (std::size_t i = 0; i < strOps.size(); ++i) {
+        Apply(strOps[i], nAdded);
+        nAdded += strOps[i] == 'A';
+        EXPECT_EQ(viewSecond.GetSurfaceHistory().GetCurrentCount(), doc.GetVisibleCount())
+            << "after step " << i << " '" << strOps[i] << "'";
+        // The hint of an added figure repaints only its box there.
+        if (strOps[i] != 'A')
+            ASSERT_EQ(secondMismatch(), "") << "after step " << i << " '" << strOps[i] << "'";
+    }
+}
+
 struct CostCase {
     const char* szName;
     const char* szBefore;  // steps taken before the one counted
