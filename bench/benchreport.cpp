@@ -51,7 +51,12 @@ void CPairReporter::ReportRuns(const std::vector<Run>& runs)
         if (bAggregate ? run.aggregate_name != "median" : run.repetitions > 1)
             continue;
         Result& result = m_results[KeyOf(run)];
-        result.dSeconds = run.GetAdjustedRealTime() / benchmark::GetTimeUnitMultiplier(run.time_unit);
+        // The time the case chose: wall time when it asked for it (waits,
+        // threads, the disk), else the process's CPU time, which a busy
+        // machine disturbs less.
+        const bool bRealTime = !run.run_name.time_type.empty();
+        const double dTime = bRealTime ? run.GetAdjustedRealTime() : run.GetAdjustedCPUTime();
+        result.dSeconds = dTime / benchmark::GetTimeUnitMultiplier(run.time_unit);
         for (const auto& [strName, counter] : run.counters)
             result.counters[strName] = counter.value;
     }

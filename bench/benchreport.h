@@ -17,7 +17,9 @@ public:
     void PrintTable(std::FILE* pOut) const;
 
     struct Result {
-        double dSeconds = 0;  // median wall time of one iteration
+        // Median time of one iteration: wall time for a case that uses real
+        // time, CPU time for the others.
+        double dSeconds = 0;
         std::map<std::string, double> counters;
     };
     // By "name/args", without the iteration and repetition parts.

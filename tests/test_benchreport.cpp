@@ -28,6 +28,15 @@ Run MakeRun(const std::string& strName, const std::string& strArgs, double dMill
     run.iterations = 1;
     run.time_unit = benchmark::kMillisecond;
     run.real_accumulated_time = dMilliseconds / 1e3;  // seconds, as the library keeps it
+    run.cpu_accumulated_time = run.real_accumulated_time / 2;
+    run.run_name.time_type = "real_time";
+    return run;
+}
+
+// A run of a case that measures CPU time, not wall time.
+Run CpuRun(Run run)
+{
+    run.run_name.time_type.clear();
     return run;
 }
 
@@ -70,7 +79,8 @@ TEST(BenchReport, TableShowsEachCaseBesideItsFloorWithTheRatio)
     reporter.ReportRuns({MakeRun("BM_Load", "1000", 999.0, "", 5), MakeRun("BM_Load", "1000", 8.0, "mean"),
                          MakeRun("BM_Load", "1000", 6.0), MakeRun("BM_Load_Floor", "1000", 2.0),
                          MakeRun("BM_Undo", "100000", 3.0, "", 1), MakeRun("BM_Undo_Floor", "100000", 3000.0, "", 1),
-                         MakeRun("BM_Alone", "", 1.5)});
+                         MakeRun("BM_Alone", "", 1.5), CpuRun(MakeRun("BM_Move", "10", 0.5)),
+                         CpuRun(MakeRun("BM_Move_Floor", "10", 0.25))});
     const std::string strTable = TableOf(reporter);
     EXPECT_NE(strTable.find("BM_Load/1000"), std::string::npos) << strTable;
     EXPECT_NE(strTable.find("6 ms"), std::string::npos) << strTable;
@@ -78,6 +88,9 @@ TEST(BenchReport, TableShowsEachCaseBesideItsFloorWithTheRatio)
     EXPECT_NE(strTable.find("       3\n"), std::string::npos) << strTable;
     EXPECT_NE(strTable.find("0.001\n"), std::string::npos) << strTable;
     EXPECT_NE(strTable.find("BM_Alone"), std::string::npos) << strTable;
+    // A case on CPU time is shown in CPU time: half its wall time here.
+    EXPECT_NE(strTable.find("250 us"), std::string::npos) << strTable;
+    EXPECT_NE(strTable.find("125 us"), std::string::npos) << strTable;
     // Floors have no line of their own.
     EXPECT_EQ(strTable.find("BM_Load_Floor"), std::string::npos) << strTable;
     EXPECT_EQ(strTable.find("999"), std::string::npos) << strTable;
