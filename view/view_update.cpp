@@ -16,7 +16,7 @@ void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
     // view cannot do that, it is a full repaint like any bare update.
     if (const CDocumentHint* pDocHint = dynamic_cast<const CDocumentHint*>(pHint)) {
         if (!DeferUpdateWhileDragging(nullptr) && !UpdateFromHint(*pDocHint))
-            OnUpdate(pSender, lHint, nullptr);
+            CMyDrevikView::OnUpdate(pSender, lHint, nullptr);
         return;
     }
     const CFigure* pFigure = dynamic_cast<const CFigure*>(pHint);
