@@ -99,8 +99,9 @@ fuzz-build: $(FUZZ_STAMP)
 	CC=clang CXX=clang++ cmake -S fuzz -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
+# BENCH_ARGS passes options on, e.g. BENCH_ARGS=--benchmark_filter=Load
 bench: build
-	$(BUILD)/korvada-bench
+	$(BUILD)/korvada-bench $(BENCH_ARGS)
 
 clean:
 	rm -rf $(BUILD)

@@ -9,7 +9,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
@@ -53,7 +52,9 @@ QByteArray SeventyThousandLines()
 // The drawings of tests/data/<strFolder>.
 std::vector<QByteArray> DrawingsIn(const QString& strFolder)
 {
-    const QDir dir(QFileInfo(QStringLiteral(__FILE__)).dir().filePath(QStringLiteral("../tests/data/") + strFolder));
+    // The folder comes from the build: __FILE__ is relative to the build
+    // folder under ccache, and from anywhere else no drawing was found.
+    const QDir dir(QStringLiteral(KORVADA_TEST_DATA "/") + strFolder);
     std::vector<QByteArray> drawings;
     for (const QString& strName : dir.entryList({QStringLiteral("*.kvd")}, QDir::Files)) {
         QFile file(dir.filePath(strName));

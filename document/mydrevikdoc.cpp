@@ -1,6 +1,7 @@
 // The figure list with its step pointer, and the commands that walk it.
 #include "document/mydrevikdoc.h"
 
+#include "document/documenthint.h"
 #include "platform/archive.h"
 #include "resources/resource.h"
 
@@ -49,6 +50,7 @@ void CMyDrevikDoc::AddFigure(std::unique_ptr<CFigure> pFigure)
         return;
     const int nAt = ClampStep() + 1;
     m_figures.insert(m_figures.begin() + nAt, std::move(pFigure));
+    ++m_nRevision;
     m_nStep += 1;
     SetModifiedFlag();
 }
@@ -58,8 +60,9 @@ void CMyDrevikDoc::RemoveFigureAt(int nIndex)
     if (nIndex < 0 || nIndex >= GetCount())
         return;
     m_figures.erase(m_figures.begin() + nIndex);
+    ++m_nRevision;
     m_nStep -= 1;
-    Redraw();
+    RedrawRemoved(nIndex);
     SetModifiedFlag();
 }
 
@@ -67,11 +70,14 @@ void CMyDrevikDoc::DeleteContents()
 {
     while (!m_figures.empty())
         m_figures.pop_back();
+    ++m_nRevision;
 }
 
 void CMyDrevikDoc::Serialize(CArchive& ar)
 {
     SerializeFigures(ar, m_figures);
+    if (ar.IsLoading())
+        ++m_nRevision;
 }
 
 BOOL CMyDrevikDoc::OnNewDocument()
@@ -94,9 +100,12 @@ void CMyDrevikDoc::OnEditUndo()
     const int nStep = ClampStep();
     if (nStep >= 0) {
         m_figures.erase(m_figures.begin() + nStep);
+        ++m_nRevision;
         m_nStep -= 1;
+        RedrawRemoved(nStep);
+    } else {
+        Redraw();
     }
-    Redraw();
     SetModifiedFlag();
 }
 
@@ -112,21 +121,21 @@ void CMyDrevikDoc::OnGoBackward()
     // Below -1 the next ClampStep wraps to the last step; never past int range.
     if (m_nStep > -2)
         m_nStep -= 1;
-    Redraw();
+    RedrawStep();
 }
 
 void CMyDrevikDoc::OnMoveForward()
 {
     if (m_nStep < GetCount())
         m_nStep += 1;
-    Redraw();
+    RedrawStep();
 }
 
 void CMyDrevikDoc::OnFirstStep()
 {
     if (m_nStep != -1) {
         m_nStep = -1;
-        Redraw();
+        RedrawStep();
     }
 }
 
@@ -134,7 +143,7 @@ void CMyDrevikDoc::OnLastStep()
 {
     if (GetCount() != std::int64_t(m_nStep) + 1) {
         m_nStep = GetCount() - 1;
-        Redraw();
+        RedrawStep();
     }
 }
 
@@ -153,6 +162,18 @@ void CMyDrevikDoc::OnCentre()
 {
     m_bCentre = !m_bCentre;
     Redraw();
+}
+
+void CMyDrevikDoc::RedrawStep()
+{
+    CDocumentHint hint(CDocumentHint::kStepMoved, -1, m_nRevision);
+    UpdateAllViews(nullptr, 0, &hint);
+}
+
+void CMyDrevikDoc::RedrawRemoved(int nIndex)
+{
+    CDocumentHint hint(CDocumentHint::kFigureRemoved, nIndex, m_nRevision);
+    UpdateAllViews(nullptr, 0, &hint);
 }
 
 void CMyDrevikDoc::OnUpdateGoBackward(CCmdUI* pCmdUI)

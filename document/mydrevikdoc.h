@@ -7,6 +7,7 @@
 #include "figures/figure.h"
 #include "platform/document.h"
 
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -27,6 +28,10 @@ public:
     // 0 <= nIndex < count; the step pointer moves back by one whatever the index.
     void RemoveFigureAt(int nIndex);
     int GetCount() const { return int(m_figures.size()); }
+    // Goes up with every change of the figure list (add, remove, undo,
+    // delete all, load), so a view can tell whether its pictures of the
+    // drawing are still of it.
+    std::uint64_t GetRevision() const { return m_nRevision; }
 
     void DeleteContents() override;
     void Serialize(CArchive& ar) override;
@@ -63,4 +68,10 @@ public:
 
 private:
     void Redraw() { UpdateAllViews(nullptr); }
+    // Tells the views that the step moved (they repaint only what that
+    // shows or hides).
+    void RedrawStep();
+    void RedrawRemoved(int nIndex);
+
+    std::uint64_t m_nRevision = 0;
 };

@@ -6,6 +6,7 @@
 
 #include <QImage>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <vector>
@@ -25,35 +26,40 @@ struct FillRule {
 // The 4-connected region around the seed, row by row: each span found is
 // marked at once, and only the first pixel of each run of takeable pixels
 // above and below it is queued, so the queue stays small and nothing
-// recurses.
+// recurses. Rows are reached through one base pointer: asking the image for
+// a row per pixel took most of a whole-canvas fill.
 void FindRegion(const QImage& image, int xSeed, int ySeed, const FillRule& rule, CPixelSpans* pRegion)
 {
     const int nWidth = image.width(), nHeight = image.height();
+    const uchar* pBits = image.constBits();
+    const qsizetype nStride = image.bytesPerLine();
     std::vector<std::uint8_t> vecMarked(std::size_t(nWidth) * std::size_t(nHeight), 0);
-    auto takes = [&](int x, int y) {
-        const QRgb* pRow = reinterpret_cast<const QRgb*>(image.constScanLine(y));
-        return !vecMarked[std::size_t(y) * nWidth + x] && rule.Takes(pRow[x]);
-    };
+    const auto pixelsOf = [&](int y) { return reinterpret_cast<const QRgb*>(pBits + nStride * y); };
+    const auto marksOf = [&](int y) { return vecMarked.data() + std::size_t(y) * std::size_t(nWidth); };
     std::vector<QPoint> vecQueue{QPoint(xSeed, ySeed)};
     while (!vecQueue.empty()) {
         const QPoint pt = vecQueue.back();
         vecQueue.pop_back();
-        if (!takes(pt.x(), pt.y()))
+        const QRgb* pRow = pixelsOf(pt.y());
+        std::uint8_t* pMarks = marksOf(pt.y());
+        const auto takes = [&](int x) { return !pMarks[x] && rule.Takes(pRow[x]); };
+        if (!takes(pt.x()))
             continue;
         int xLeft = pt.x(), xRight = pt.x();
-        while (xLeft > 0 && takes(xLeft - 1, pt.y()))
+        while (xLeft > 0 && takes(xLeft - 1))
             --xLeft;
-        while (xRight + 1 < nWidth && takes(xRight + 1, pt.y()))
+        while (xRight + 1 < nWidth && takes(xRight + 1))
             ++xRight;
-        std::fill_n(vecMarked.begin() + std::ptrdiff_t(std::size_t(pt.y()) * nWidth + xLeft),
-                    xRight - xLeft + 1, std::uint8_t(1));
+        std::fill(pMarks + xLeft, pMarks + xRight + 1, std::uint8_t(1));
         pRegion->AddSpan(pt.y(), xLeft, xRight);
         for (int y : {pt.y() - 1, pt.y() + 1}) {
             if (y < 0 || y >= nHeight)
                 continue;
+            const QRgb* pNextRow = pixelsOf(y);
+            const std::uint8_t* pNextMarks = marksOf(y);
             bool bInRun = false;
             for (int x = xLeft; x <= xRight; ++x) {
-                const bool bTakes = takes(x, y);
+                const bool bTakes = !pNextMarks[x] && rule.Takes(pNextRow[x]);
                 if (bTakes && !bInRun)
                     vecQueue.emplace_back(x, y);
                 bInRun = bTakes;

@@ -73,6 +73,9 @@ CFigure* CMyDrevikView::DrawAndAdd(CDC* pDC, std::unique_ptr<CFigure> pFigure)
     pDC->SetROP2(R2_COPYPEN);
     pAdded->Draw(pDC);
     GetDocument()->AddFigure(std::move(pFigure));
+    // The kept picture of the figures takes it too, so that stepping back
+    // from here needs no full repaint.
+    AdvanceHistoryByAdded(pAdded);
     return pAdded;
 }
 

@@ -18,6 +18,7 @@
 #include "tools/shapetoolstate.h"
 #include "view/drawingsettings.h"
 #include "view/render.h"
+#include "view/surfacehistory.h"
 
 #include <QAbstractScrollArea>
 #include <QColor>
@@ -30,6 +31,7 @@
 
 #include <memory>
 
+class CDocumentHint;
 class CFigure;
 class CMyDrevikDoc;
 class QPrintPreviewWidget;
@@ -118,6 +120,9 @@ public:
     // The surface pixels that a logical rectangle covers, both corners
     // included, cut to the surface.
     QRect LogicalToSurfaceRect(const CRect& rectLogical) const;
+    // The kept pictures of the figures that let the history be stepped
+    // without a full repaint (view_history.cpp).
+    const CSurfaceHistory& GetSurfaceHistory() const { return m_history; }
 
     // Animated replay (view_animate.cpp).
     void StartAnimation();
@@ -308,6 +313,13 @@ private:
     void DrawCanvasBorder(CDC* pDC);
     void PaintDocument(QImage* pImage);
     void PaintSlice(int nBudgetMs);
+    // Stepping the surface through the history (view_history.cpp).
+    bool UpdateFromHint(const CDocumentHint& hint);
+    bool IsHistoryInStep() const;
+    void StepSurfaceTo(int nTarget);
+    void PaintHistoryForward(int nTarget);
+    void ComposeSurface(QImage* pImage);
+    bool AdvanceHistoryByAdded(const CFigure* pFigure);
     void EndSlices(bool bStopped);
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void BeginReplay();
@@ -334,6 +346,7 @@ private:
     // The next figure of a paint in slices; -1 when none goes on.
     int m_nPaintNext = -1;
     CDCModes m_modesPaint;  // what the last figure of the last slice left
+    CSurfaceHistory m_history;
     QTimer m_timerPaint;
     QElapsedTimer m_elapsedPaint;
     bool m_bPaintReported = false;

@@ -54,15 +54,29 @@ void CMyDrevikView::PaintSlice(int nBudgetMs)
         OnPrepareDC(&dc);
         // Each slice has a context of its own; the modes the last figure
         // left run on, as in a paint at once.
-        if (m_nPaintNext == 0)
+        if (m_nPaintNext == 0) {
             m_modesPaint = FigurePaintingModes();
+            m_history.Reset(m_imageSurface.size(), m_bDragPaste, pDoc->GetRevision());
+        }
         dc.SetModes(m_modesPaint);
+        // The pictures of the figures that later steps back start from are
+        // taken as the paint passes their steps, before the grid goes on.
+        int nIndex = m_nPaintNext;
+        int nRung = CSurfaceHistory::NextRung(nIndex, nTotal);
         m_nPaintNext = PaintFiguresFrom(&dc, pDoc, m_bDragPaste, m_nPaintNext, [&] {
+            if (nIndex == nRung) {
+                m_history.Offer(m_imageSurface, dc.GetModes(), nIndex, nTotal);
+                nRung = CSurfaceHistory::NextRung(nIndex + 1, nTotal);
+            }
+            ++nIndex;
             return std::exchange(bFirst, false) || !deadline.hasExpired();
         });
         m_modesPaint = dc.GetModes();
-        if (m_nPaintNext >= nTotal && m_bGridShow)
-            DrawGrid(&dc);
+        if (m_nPaintNext >= nTotal) {
+            m_history.SetCurrent(m_imageSurface, m_modesPaint, nTotal);
+            if (m_bGridShow)
+                DrawGrid(&dc);
+        }
     }
     viewport()->update();
     if (m_nPaintNext >= nTotal) {

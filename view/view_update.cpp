@@ -1,7 +1,9 @@
-// What a change of the document repaints: everything, or only the bounding
-// rectangle of a figure that another view has just added.
+// What a change of the document repaints: everything, only the bounding
+// rectangle of a figure that another view has just added, or, for a step
+// or a removal, only the figures the change shows or hides.
 #include "view/mydrevikview.h"
 
+#include "document/documenthint.h"
 #include "figures/figure.h"
 
 #include <QPainter>
@@ -10,6 +12,13 @@
 
 void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
 {
+    // A step, an undo or a removal repaints only what it changes; when the
+    // view cannot do that, it is a full repaint like any bare update.
+    if (const CDocumentHint* pDocHint = dynamic_cast<const CDocumentHint*>(pHint)) {
+        if (!DeferUpdateWhileDragging(nullptr) && !UpdateFromHint(*pDocHint))
+            CMyDrevikView::OnUpdate(pSender, lHint, nullptr);
+        return;
+    }
     const CFigure* pFigure = dynamic_cast<const CFigure*>(pHint);
     if (DeferUpdateWhileDragging(pFigure))
         return;
@@ -35,6 +44,7 @@ void CMyDrevikView::OnUpdate(CView* pSender, LPARAM lHint, CObject* pHint)
         RedrawSurface();
         return;
     }
+    AdvanceHistoryByAdded(pFigure);
     RepaintSurfaceRect(LogicalToSurfaceRect(pFigure->GetBoundRect()));
 }
 
@@ -47,7 +57,11 @@ void CMyDrevikView::RepaintSurfaceRect(const QRect& rectDevice)
     if (rect.isEmpty())
         return;
     QImage imageScratch(m_imageSurface.size(), QImage::Format_RGB32);
-    PaintDocument(&imageScratch);
+    // The kept picture of the figures spares painting the whole drawing.
+    if (IsHistoryInStep())
+        ComposeSurface(&imageScratch);
+    else
+        PaintDocument(&imageScratch);
     QPainter painter(&m_imageSurface);
     painter.setCompositionMode(QPainter::CompositionMode_Source);
     painter.drawImage(rect.topLeft(), imageScratch, rect);
