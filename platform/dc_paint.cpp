@@ -87,7 +87,7 @@ CDC::Ink CDC::BrushInk() const
 
 void CDC::DrawPath(const DevicePath& path)
 {
-    const QRect rectSurface = SurfaceRect();
+    const QRect rectSurface = ClipRect();
     if (rectSurface.isEmpty() || path.vecPoints.empty())
         return;
     CPixelSpans spansPen(rectSurface), spansGaps(rectSurface), spansFill(rectSurface);
@@ -132,7 +132,7 @@ void CDC::PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink)
 {
     const bool bPlainCopy = ink.kind == Ink::Kind::Solid && m_nROP2 == R2_COPYPEN;
     // scanLine() checks and detaches on every call; once is enough.
-    uchar* pBits = m_pImage->bits();
+    uchar* pBits = reinterpret_cast<uchar*>(SurfaceRow(0));
     const qsizetype nStride = m_pImage->bytesPerLine();
     for (const PixelSpan& span : spans.Spans()) {
         QRgb* pRow = reinterpret_cast<QRgb*>(pBits + span.y * nStride);

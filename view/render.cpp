@@ -3,6 +3,7 @@
 
 #include "document/mydrevikdoc.h"
 #include "platform/dc.h"
+#include "view/bandpaint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +29,15 @@ void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles)
 
 int PaintFiguresFrom(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
                      const std::function<bool()>& fnGoOn)
+{
+    const int nThreads = GetPaintThreadCount();
+    if (nThreads > 1 && CanPaintInBands(pDC))
+        return PaintFiguresInBands(pDC, pDoc, bHandles, nFirst, nThreads, fnGoOn);
+    return PaintFiguresSerially(pDC, pDoc, bHandles, nFirst, fnGoOn);
+}
+
+int PaintFiguresSerially(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
+                         const std::function<bool()>& fnGoOn)
 {
     const int nCount = pDoc->GetVisibleCount();
     for (int i = std::max(nFirst, 0); i < nCount; ++i) {
