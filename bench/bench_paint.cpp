@@ -56,7 +56,7 @@ QImage NewCanvas()
 
 // What the floor draws: device-pixel shapes with ready pens and brushes.
 struct FloorShape {
-    enum class Kind { Line, Rect, RoundRect, Ellipse, Path, Text, Image } kind;
+    enum class Kind { Line, Rect, RoundRect, Ellipse, Path, Text, Image } kind = Kind::Line;
     QPen pen;
     QBrush brush;
     QRectF rect;
@@ -192,7 +192,8 @@ private:
     }
     static FloorShape Start(const CDCSinkState& s, FloorShape::Kind kind)
     {
-        FloorShape shape{kind};
+        FloorShape shape;
+        shape.kind = kind;
         const double dWidth = std::max(1.0, std::floor(double(s.pen.nWidth) / s.dUnitsPerPixel + 0.5));
         shape.pen = QPen(QBrush(QColor(ToRgb(s.pen.color))), dWidth < 2 ? 0 : dWidth, QtPenStyle(s.pen.nStyle),
                          Qt::RoundCap, Qt::RoundJoin);
