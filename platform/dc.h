@@ -192,10 +192,12 @@ private:
     // Shapes (dc_shapes.cpp).
     double PenPixels() const;
     bool MakeFrame(int x1, int y1, int x2, int y2, DeviceFrame* pFrame) const;
+    bool FrameMissesClip(const DeviceFrame& frame) const;
     BOOL DrawArcShape(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int nKind);
 
     // Painting (dc_paint.cpp).
     void DrawPath(const DevicePath& path);
+    static bool MissesClip(const DevicePath& path, const QRect& rectClip);
     Ink PenInk() const;
     Ink BackInk() const;
     Ink BrushInk() const;

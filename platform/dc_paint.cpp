@@ -88,7 +88,7 @@ CDC::Ink CDC::BrushInk() const
 void CDC::DrawPath(const DevicePath& path)
 {
     const QRect rectSurface = ClipRect();
-    if (rectSurface.isEmpty() || path.vecPoints.empty())
+    if (rectSurface.isEmpty() || path.vecPoints.empty() || MissesClip(path, rectSurface))
         return;
     CPixelSpans spansPen(rectSurface), spansGaps(rectSurface), spansFill(rectSurface);
     if (path.dPenWidth > 0) {
@@ -114,6 +114,23 @@ void CDC::DrawPath(const DevicePath& path)
     PaintSpans(spansFill, BrushInk());
     PaintSpans(spansGaps, BackInk());
     PaintSpans(spansPen, PenInk());
+}
+
+// Whether no pixel of the path, pen included, can reach the clip: a band
+// then skips a figure that lies in other rows at the cost of one pass.
+bool CDC::MissesClip(const DevicePath& path, const QRect& rectClip)
+{
+    double dTop = path.vecPoints.front().y(), dBottom = dTop;
+    double dLeft = path.vecPoints.front().x(), dRight = dLeft;
+    for (const QPointF& pt : path.vecPoints) {
+        dTop = std::min(dTop, pt.y());
+        dBottom = std::max(dBottom, pt.y());
+        dLeft = std::min(dLeft, pt.x());
+        dRight = std::max(dRight, pt.x());
+    }
+    const double dReach = path.dPenWidth / 2 + 2;
+    return dBottom + dReach < rectClip.top() || dTop - dReach > rectClip.bottom() ||
+           dRight + dReach < rectClip.left() || dLeft - dReach > rectClip.right();
 }
 
 void CDC::PaintSpans(CPixelSpans& spans, const Ink& ink)

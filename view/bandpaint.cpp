@@ -5,8 +5,10 @@
 #include "platform/dc.h"
 #include "view/render.h"
 
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QImage>
+#include <QPointer>
 #include <QThread>
 #include <QThreadPool>
 
@@ -37,12 +39,15 @@ int DefaultThreadCount()
     return std::max(1, QThread::idealThreadCount());
 }
 
-// The bands' helpers live for the whole run, so a paint of many short runs
-// (a drawing full of flood fills) does not start threads for each.
+// The bands' helpers live as long as the application, so a paint of many
+// short runs (a drawing full of flood fills) does not start threads for
+// each; they end with it, before Qt's per-thread font caches go.
 QThreadPool& BandPool()
 {
-    static QThreadPool s_pool;
-    return s_pool;
+    static QPointer<QThreadPool> s_pPool;
+    if (!s_pPool)
+        s_pPool = new QThreadPool(QCoreApplication::instance());
+    return *s_pPool;
 }
 
 bool ReadsSurface(CFigure* pFigure)
