@@ -11,6 +11,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <random>
 #include <string>
 
@@ -157,6 +158,11 @@ QImage PaintWith(const Drawing& drawing, CMyDrevikDoc* pDoc, int nBands, CDCMode
     *pTouched = dc.GetTouchedRect();
     dc.Detach();
     return image;
+}
+
+void PrintTo(const Case& c, std::ostream* pOut)
+{
+    *pOut << c.drawing.pszName << " in " << c.nBands << " bands";
 }
 
 class BandedPaint : public ::testing::TestWithParam<Case> {};
