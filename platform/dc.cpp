@@ -250,6 +250,18 @@ void CDC::Touch(const QRect& rect)
     m_rectTouched |= rect & ClipRect();
 }
 
+BOOL CDC::GetClipBox(CRect* pRect) const
+{
+    const QRect rectClip = ClipRect();
+    if (!pRect || !m_pDevice || rectClip.isEmpty())
+        return FALSE;
+    CPoint corners[2] = {CPoint(rectClip.left(), rectClip.top()),
+                         CPoint(rectClip.right() + 1, rectClip.bottom() + 1)};
+    DPtoLP(corners, 2);
+    *pRect = CRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+    return TRUE;
+}
+
 int CDC::GetDeviceCaps(int nIndex) const
 {
     switch (nIndex) {

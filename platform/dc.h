@@ -87,6 +87,9 @@ public:
     void LPtoDP(CPoint* pPoints, int nCount = 1) const;
     void LPtoDP(CRect* pRect) const;
     int GetDeviceCaps(int nIndex) const;
+    // The logical corners of the pixels this context may change (the
+    // surface, or a band's rows), as DPtoLP gives them; false without a device.
+    BOOL GetClipBox(CRect* pRect) const;
     void SetTechnology(int nTechnology) { m_nTechnology = nTechnology; }
 
     // Modes and colours.

@@ -246,6 +246,9 @@ TEST(BandedPaintThreads, BandTouchesOnlyItsRows)
     EXPECT_EQ(dc.GetPixel(5, 5), CLR_INVALID);
     EXPECT_FALSE(dc.ExtFloodFill(5, 20, RGB(0, 0, 0), FLOODFILLBORDER));
     EXPECT_EQ(dc.GetDeviceCaps(VERTRES), 48);
+    CRect rectClip;
+    ASSERT_TRUE(dc.GetClipBox(&rectClip));
+    EXPECT_EQ(rectClip, CRect(0, 16, 64, 32));
     EXPECT_EQ(dc.GetTouchedRect(), QRect(0, 16, 64, 16));
 }
 
