@@ -25,8 +25,8 @@ constexpr int kMinBandRows = 8;
 // Figures handed to the bands at once: the first runs are short, so a
 // time limit is asked often; later ones aim at kRunMs each.
 constexpr int kFirstRun = 32;
-constexpr int kLongestRun = 8192;
-constexpr qint64 kRunMs = 20;
+constexpr int kLongestRun = 65536;
+constexpr qint64 kRunMs = 80;
 
 std::atomic<int> g_nPaintThreads{0};
 
@@ -111,7 +111,9 @@ void PaintRun(CDC* pDC, std::vector<std::unique_ptr<Band>>& vecBands, CMyDrevikD
         }
     };
     QThreadPool& pool = BandPool();
-    const int nHelpers = std::min(nBands - 1, std::max(1, pool.maxThreadCount()));
+    const int nHelpers = std::max(1, std::min(nBands, GetPaintThreadCount()) - 1);
+    if (pool.maxThreadCount() < nHelpers)
+        pool.setMaxThreadCount(nHelpers);
     // Shared with the helpers: the last one may still be leaving it when
     // this thread wakes.
     auto pDone = std::make_shared<std::latch>(nHelpers);

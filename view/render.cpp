@@ -30,9 +30,11 @@ void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles)
 int PaintFiguresFrom(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
                      const std::function<bool()>& fnGoOn)
 {
+    // Two bands a thread: a thread that another program holds up leaves
+    // part of its share to the others.
     const int nThreads = GetPaintThreadCount();
     if (nThreads > 1 && CanPaintInBands(pDC))
-        return PaintFiguresInBands(pDC, pDoc, bHandles, nFirst, nThreads, fnGoOn);
+        return PaintFiguresInBands(pDC, pDoc, bHandles, nFirst, 2 * nThreads, fnGoOn);
     return PaintFiguresSerially(pDC, pDoc, bHandles, nFirst, fnGoOn);
 }
 
