@@ -133,6 +133,35 @@ void PaintRun(CDC* pDC, std::vector<std::unique_ptr<Band>>& vecBands, CMyDrevikD
     }
 }
 
+// The figures from nFirst up to the next flood fill, at most nRun of them,
+// fnGoOn asked before each as a paint on one thread asks it, so a limit on
+// the figures stops at the same one. *pbStop tells that it said no.
+int PlanRun(CMyDrevikDoc* pDoc, int nFirst, int nRun, const std::function<bool()>& fnGoOn, bool* pbStop)
+{
+    const int nCount = pDoc->GetVisibleCount();
+    int nEnd = nFirst;
+    *pbStop = false;
+    while (nEnd < nCount && nEnd - nFirst < nRun && !ReadsSurface(pDoc->GetFigure(nEnd))) {
+        if (!fnGoOn()) {
+            *pbStop = true;
+            break;
+        }
+        ++nEnd;
+    }
+    return nEnd;
+}
+
+// Runs grow while they are quick and shrink when slow, so a time limit is
+// asked about every kRunMs whatever the figures cost.
+int NextRunLength(int nRun, qint64 nMs)
+{
+    if (nMs < kRunMs / 2)
+        return std::min(2 * nRun, kLongestRun);
+    if (nMs > 2 * kRunMs)
+        return std::max(1, nRun / 2);
+    return nRun;
+}
+
 }  // namespace
 
 int GetPaintThreadCount()
@@ -166,23 +195,13 @@ int PaintFiguresInBands(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
     std::vector<std::unique_ptr<Band>> vecBands = MakeBands(pDC, nBands);
     int nRun = kFirstRun;
     for (int i = nFirst; i < nCount;) {
-        // Asked before each figure, as a paint on one thread asks: a limit
-        // on the figures stops at the same one.
-        int nEnd = i;
         bool bStop = false;
-        while (nEnd < nCount && nEnd - i < nRun && !ReadsSurface(pDoc->GetFigure(nEnd))) {
-            if (!fnGoOn()) {
-                bStop = true;
-                break;
-            }
-            ++nEnd;
-        }
+        const int nEnd = PlanRun(pDoc, i, nRun, fnGoOn, &bStop);
         if (nEnd > i) {
             QElapsedTimer timer;
             timer.start();
             PaintRun(pDC, vecBands, pDoc, bHandles, i, nEnd);
-            const qint64 nMs = timer.elapsed();
-            nRun = nMs < kRunMs / 2 ? std::min(2 * nRun, kLongestRun) : nMs > 2 * kRunMs ? std::max(1, nRun / 2) : nRun;
+            nRun = NextRunLength(nRun, timer.elapsed());
             i = nEnd;
         }
         if (bStop)
