@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <mutex>
 
 IMPLEMENT_SERIAL(CFigure, 2)
 
@@ -148,6 +149,19 @@ void CFigure::MakeFillBrush(int nFillStyle)
 {
     CBrush brush;
     if (CreateFillBrush(brush, nFillStyle, m_color))
+        KeepFillBrush(brush);
+}
+
+void CFigure::KeepFillBrush(const CBrush& brush)
+{
+    static std::mutex s_mutex;
+    const std::lock_guard lock(s_mutex);
+    const BrushData& dataOld = m_brush.GetData();
+    const BrushData& dataNew = brush.GetData();
+    const bool bSame = m_brush.GetSafeHandle() == brush.GetSafeHandle() && dataOld.type == dataNew.type &&
+                       dataOld.color == dataNew.color && dataOld.nHatch == dataNew.nHatch &&
+                       dataOld.pattern == dataNew.pattern;
+    if (!bSame)
         m_brush = brush;
 }
 

@@ -41,6 +41,10 @@ public:
     CRect GetPointRect() const { return CRect(m_x1, m_y1, m_x2, m_y2); }
     // Rebuilds m_brush in m_color; a style outside 1 to 14 keeps the old brush.
     void MakeFillBrush(int nFillStyle);
+    // Keeps brush as m_brush. The bands of one paint draw a figure on several
+    // threads at once, so the brush is replaced only when it differs, and
+    // under a lock: they never write it together.
+    void KeepFillBrush(const CBrush& brush);
 
     COLORREF m_color = 0;
     int m_x1 = 0;

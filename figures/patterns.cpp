@@ -8,6 +8,9 @@
 
 #include <array>
 #include <initializer_list>
+#include <map>
+#include <mutex>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -49,9 +52,7 @@ const std::vector<PatternBitmap>& Patterns()
     return patterns;
 }
 
-}  // namespace
-
-QImage LoadMappedPattern(UINT nResourceId, COLORREF color)
+QImage MakeMappedPattern(UINT nResourceId, COLORREF color)
 {
     for (const PatternBitmap& pattern : Patterns()) {
         if (pattern.nId != nResourceId)
@@ -70,4 +71,25 @@ QImage LoadMappedPattern(UINT nResourceId, COLORREF color)
         return image;
     }
     return QImage();
+}
+
+}  // namespace
+
+// Every filled figure makes its brush again on each paint, in every band:
+// the few patterns in use are kept rather than drawn again pixel by pixel,
+// and a figure's kept brush then shares the very same image.
+QImage LoadMappedPattern(UINT nResourceId, COLORREF color)
+{
+    static std::mutex s_mutex;
+    static std::map<std::pair<UINT, COLORREF>, QImage> s_cache;
+    constexpr std::size_t kMaxKept = 256;
+    const std::pair<UINT, COLORREF> key(nResourceId, color & 0xFFFFFF);
+    const std::lock_guard lock(s_mutex);
+    if (const auto it = s_cache.find(key); it != s_cache.end())
+        return it->second;
+    const QImage image = MakeMappedPattern(nResourceId, key.second);
+    if (s_cache.size() >= kMaxKept)
+        s_cache.clear();
+    s_cache.emplace(key, image);
+    return image;
 }

@@ -5,6 +5,7 @@
 #include "figures/shapescope.h"
 #include "platform/dc.h"
 
+#include <atomic>
 #include <cstdlib>
 
 IMPLEMENT_SERIAL(CRectangle, 3)
@@ -30,8 +31,11 @@ void CRectangle::Draw(CDC* pDC)
 void CRectRound::Draw(CDC* pDC)
 {
     COutlineScope scope(pDC, m_color, m_nWidth, m_nPenStyle);
-    m_nCorner = RoundCornerSize(m_x1, m_y1, m_x2, m_y2);
-    pDC->RoundRect(m_x1, m_y1, m_x2, m_y2, m_nCorner, m_nCorner);
+    // Bands of one paint may draw this figure at once: the corner is
+    // stored atomically and drawn from the local value.
+    const int nCorner = RoundCornerSize(m_x1, m_y1, m_x2, m_y2);
+    std::atomic_ref<int>(m_nCorner).store(nCorner, std::memory_order_relaxed);
+    pDC->RoundRect(m_x1, m_y1, m_x2, m_y2, nCorner, nCorner);
     DrawCentreCross(pDC);
 }
 

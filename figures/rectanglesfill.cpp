@@ -4,6 +4,8 @@
 #include "figures/shapescope.h"
 #include "platform/dc.h"
 
+#include <atomic>
+
 IMPLEMENT_SERIAL(CRectFill, 3)
 IMPLEMENT_SERIAL(CRectRoundFill, 3)
 IMPLEMENT_SERIAL(CCircleFill, 3)
@@ -18,8 +20,11 @@ void CRectFill::Draw(CDC* pDC)
 void CRectRoundFill::Draw(CDC* pDC)
 {
     CFillScope scope(pDC, this, m_nFillStyle);
-    m_nCorner = RoundCornerSize(m_x1, m_y1, m_x2, m_y2);
-    pDC->RoundRect(m_x1, m_y1, m_x2, m_y2, m_nCorner, m_nCorner);
+    // Bands of one paint may draw this figure at once: the corner is
+    // stored atomically and drawn from the local value.
+    const int nCorner = RoundCornerSize(m_x1, m_y1, m_x2, m_y2);
+    std::atomic_ref<int>(m_nCorner).store(nCorner, std::memory_order_relaxed);
+    pDC->RoundRect(m_x1, m_y1, m_x2, m_y2, nCorner, nCorner);
     DrawCentreCross(pDC);
 }
 

@@ -2,6 +2,7 @@
 
 #include "figures/figure.h"
 #include "figures/figure_math.h"
+#include "figures/fillbrush.h"
 #include "platform/dc.h"
 
 // A selection that failed returned null and changed nothing, so only a
@@ -29,8 +30,14 @@ CFillScope::CFillScope(CDC* pDC, CFigure* pFigure, int nFillStyle) : m_pDC(pDC)
     m_pen.CreatePen(PS_INSIDEFRAME, 1, pFigure->m_color);
     m_pOldPen = m_pDC->SelectObject(&m_pen);
     m_pDC->SetBkMode(TRANSPARENT);
-    pFigure->MakeFillBrush(nFillStyle);
-    m_pOldBrush = m_pDC->SelectObject(&pFigure->m_brush);
+    // The shape is filled from a brush of its own: other threads painting
+    // the same figure may be storing theirs in the figure meanwhile.
+    CBrush* pBrush = &pFigure->m_brush;
+    if (CreateFillBrush(m_brush, nFillStyle, pFigure->m_color)) {
+        pFigure->KeepFillBrush(m_brush);
+        pBrush = &m_brush;
+    }
+    m_pOldBrush = m_pDC->SelectObject(pBrush);
 }
 
 CFillScope::~CFillScope()

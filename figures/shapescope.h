@@ -36,6 +36,7 @@ public:
 private:
     CDC* m_pDC;
     CPen m_pen;
+    CBrush m_brush;  // what is drawn with; the figure keeps a copy
     CPen* m_pOldPen = nullptr;
     CBrush* m_pOldBrush = nullptr;
 };

@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 IMPLEMENT_SERIAL(CTrigon, 3)
 
@@ -47,6 +48,20 @@ ShownArea GetShownArea(CDC* pDC)
     area.dMaxY = std::max(corners[0].y, corners[1].y) + dPixelY;
     area.nPixels = std::int64_t(nWidth) * nHeight;
     return area;
+}
+
+// The logical y range of the rows the context may change, one device pixel
+// wider on each side; everything when it cannot tell.
+std::pair<double, double> GetClipRows(CDC* pDC)
+{
+    CRect rectClip;
+    const int nHeight = pDC->GetDeviceCaps(VERTRES);
+    if (!pDC->GetClipBox(&rectClip) || nHeight <= 0)
+        return {-HUGE_VAL, HUGE_VAL};
+    CPoint corners[2] = {CPoint(0, 0), CPoint(0, nHeight)};
+    pDC->DPtoLP(corners, 2);
+    const double dPixelY = std::abs(double(corners[1].y) - corners[0].y) / nHeight + 1.0;
+    return {std::min(rectClip.top, rectClip.bottom) - dPixelY, std::max(rectClip.top, rectClip.bottom) + dPixelY};
 }
 
 }  // namespace
@@ -90,10 +105,18 @@ void CTrigon::Draw(CDC* pDC)
         : PlanTrigonRun(dMinX, dMaxX, dK, area.dMinX, area.dMaxX, area.nPixels);
     if (!run)
         return;
+    // A band of a paint on several threads changes only some rows: the
+    // wave is planned over the whole surface as ever (so the same steps
+    // are taken), but points that cannot land in the band cost no cosine.
+    const auto [dBandMinY, dBandMaxY] = GetClipRows(pDC);
+    if (!bVertical && (dMaxY < dBandMinY || dMinY > dBandMaxY))
+        return;
     // The count only guards the loop; the plan already keeps it short.
     std::int64_t nLeft = area.nPixels + 1;
     for (double t = run->dFirst; t < run->dLast && nLeft > 0; t += run->dStep, --nLeft) {
         const double dAlong = t * dK;
+        if (bVertical && (dAlong < dBandMinY || dAlong > dBandMaxY))
+            continue;
         const double dAcross = bVertical ? dMidX + dW * 0.5 * std::cos(t)
                                          : dMidY + dH * 0.5 * std::cos(t);
         const double dX = bVertical ? dAcross : dAlong;

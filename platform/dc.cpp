@@ -69,12 +69,33 @@ BOOL CDC::Attach(QPaintDevice* pDevice, double dUnitsPerPixel)
     return TRUE;
 }
 
+BOOL CDC::AttachBand(QImage* pBand, QSize sizeSurface, int nTop, double dUnitsPerPixel)
+{
+    Detach();
+    m_rectTouched = QRect();
+    // The band must lie within the surface and already be in the surface's
+    // direct format: converting would leave the surface's memory.
+    if (!pBand || pBand->isNull() || !IsDirectFormat(pBand->format()) || nTop < 0 ||
+        pBand->width() != sizeSurface.width() || nTop + pBand->height() > sizeSurface.height())
+        return FALSE;
+    SetUnitsPerPixel(dUnitsPerPixel);
+    m_pImage = pBand;
+    m_pDevice = pBand;
+    m_bBand = true;
+    m_nBandTop = nTop;
+    m_sizeBandSurface = sizeSurface;
+    return TRUE;
+}
+
 void CDC::Detach()
 {
     if (m_pImpl->painter.isActive())
         m_pImpl->painter.end();
     m_pDevice = nullptr;
     m_pImage = nullptr;
+    m_bBand = false;
+    m_nBandTop = 0;
+    m_sizeBandSurface = QSize();
 }
 
 QPainter* CDC::OpenPainter()
@@ -90,8 +111,14 @@ QPainter* CDC::OpenPainter()
                                QPainter::SmoothPixmapTransform,
                            false);
     const double dRatio = m_pDevice->devicePixelRatio();
+    QTransform transform;
+    // A band's painter takes surface pixels, shifted onto the band's rows.
+    if (m_bBand)
+        transform = QTransform::fromTranslate(0, -m_nBandTop);
     if (dRatio > 0 && dRatio != 1)
-        painter.setWorldTransform(QTransform::fromScale(1 / dRatio, 1 / dRatio));
+        transform *= QTransform::fromScale(1 / dRatio, 1 / dRatio);
+    if (!transform.isIdentity())
+        painter.setWorldTransform(transform);
     return &painter;
 }
 
@@ -184,7 +211,7 @@ void CDC::DPtoLP(CRect* pRect) const
 bool CDC::ToSurfacePixel(int x, int y, QPoint* pPixel) const
 {
     const QPointF pt = ToDevice(x, y);
-    const QRect rectSurface = SurfaceRect();
+    const QRect rectSurface = ClipRect();
     if (pt.x() < rectSurface.left() || pt.x() > rectSurface.right() || pt.y() < rectSurface.top() ||
         pt.y() > rectSurface.bottom())
         return false;
@@ -194,6 +221,8 @@ bool CDC::ToSurfacePixel(int x, int y, QPoint* pPixel) const
 
 QRect CDC::SurfaceRect() const
 {
+    if (m_bBand)
+        return QRect(QPoint(0, 0), m_sizeBandSurface);
     if (m_pImage)
         return m_pImage->rect();
     if (!m_pDevice)
@@ -203,9 +232,34 @@ QRect CDC::SurfaceRect() const
                  int(std::lround(m_pDevice->height() * dRatio)));
 }
 
+QRect CDC::ClipRect() const
+{
+    if (m_bBand)
+        return QRect(0, m_nBandTop, m_pImage->width(), m_pImage->height());
+    return SurfaceRect();
+}
+
+QRgb* CDC::SurfaceRow(int y) const
+{
+    // bits() rather than scanLine(): it checks for sharing once, not per row.
+    return reinterpret_cast<QRgb*>(m_pImage->bits() + (y - m_nBandTop) * m_pImage->bytesPerLine());
+}
+
 void CDC::Touch(const QRect& rect)
 {
-    m_rectTouched |= rect & SurfaceRect();
+    m_rectTouched |= rect & ClipRect();
+}
+
+BOOL CDC::GetClipBox(CRect* pRect) const
+{
+    const QRect rectClip = ClipRect();
+    if (!pRect || !m_pDevice || rectClip.isEmpty())
+        return FALSE;
+    CPoint corners[2] = {CPoint(rectClip.left(), rectClip.top()),
+                         CPoint(rectClip.right() + 1, rectClip.bottom() + 1)};
+    DPtoLP(corners, 2);
+    *pRect = CRect(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
+    return TRUE;
 }
 
 int CDC::GetDeviceCaps(int nIndex) const
@@ -265,6 +319,25 @@ void CDC::SetModes(const CDCModes& modes)
     SetBkColor(modes.colorBk);
     SetTextColor(modes.colorText);
     MoveTo(modes.ptCurrent);
+}
+
+void CDC::CopyDrawingState(const CDC& other)
+{
+    m_nMapMode = other.m_nMapMode;
+    m_dUnitsPerPixel = other.m_dUnitsPerPixel;
+    m_ptViewportOrg = other.m_ptViewportOrg;
+    m_nTechnology = other.m_nTechnology;
+    m_nROP2 = other.m_nROP2;
+    m_nBkMode = other.m_nBkMode;
+    m_colorBk = other.m_colorBk;
+    m_colorText = other.m_colorText;
+    m_ptCurrent = other.m_ptCurrent;
+    m_pPen = other.m_pPen;
+    m_pBrush = other.m_pBrush;
+    m_pFont = other.m_pFont;
+    m_pen = other.m_pen;
+    m_brush = other.m_brush;
+    m_logFont = other.m_logFont;
 }
 
 CPen* CDC::SelectObject(CPen* pPen)

@@ -11,6 +11,8 @@
 
 #include <QPointF>
 #include <QRect>
+#include <QRgb>
+#include <QSize>
 #include <QString>
 
 #include <memory>
@@ -60,6 +62,15 @@ public:
     // same pixels, combined by the raster operation as if with white paper.
     BOOL Attach(QPaintDevice* pDevice, double dUnitsPerPixel = kScreenUnitsPerPixel);
     void Detach();
+    // Draws on rows nTop .. nTop + pBand->height() - 1 of a surface of
+    // sizeSurface through pBand, an image of just those rows (usually over
+    // the surface's own memory). Coordinates, hatch and pattern origins and
+    // dash phases stay those of the whole surface, so bands painted side by
+    // side give the pixels of one paint; nothing outside the rows changes.
+    // A band cannot flood fill, since a region may leave its rows.
+    BOOL AttachBand(QImage* pBand, QSize sizeSurface, int nTop,
+                    double dUnitsPerPixel = kScreenUnitsPerPixel);
+    bool IsBand() const { return m_bBand; }
     QPaintDevice* GetDevice() const { return m_pDevice; }
     QImage* GetImage() const { return m_pImage; }
 
@@ -76,6 +87,9 @@ public:
     void LPtoDP(CPoint* pPoints, int nCount = 1) const;
     void LPtoDP(CRect* pRect) const;
     int GetDeviceCaps(int nIndex) const;
+    // The logical corners of the pixels this context may change (the
+    // surface, or a band's rows), as DPtoLP gives them; false without a device.
+    BOOL GetClipBox(CRect* pRect) const;
     void SetTechnology(int nTechnology) { m_nTechnology = nTechnology; }
 
     // Modes and colours.
@@ -89,6 +103,9 @@ public:
     COLORREF GetTextColor() const { return m_colorText; }
     CDCModes GetModes() const;
     void SetModes(const CDCModes& modes);
+    // Mapping, technology, modes and selected objects of another context:
+    // what a band needs to paint on exactly where the other left off.
+    void CopyDrawingState(const CDC& other);
 
     // Selection: returns the object selected before, or null (and keeps the
     // current object) when the object has no handle.
@@ -133,6 +150,8 @@ public:
     // a view knows which part of its surface to show again.
     QRect GetTouchedRect() const { return m_rectTouched; }
     void ResetTouchedRect() { m_rectTouched = QRect(); }
+    // Adds what other contexts (the bands of one paint) touched.
+    void AddTouchedRect(const QRect& rect) { m_rectTouched |= rect & SurfaceRect(); }
 
     // An optional listener told of every primitive drawn from now on (null:
     // none); the pixels are drawn as before.
@@ -163,6 +182,10 @@ private:
     double DeviceY(double y) const;
     QPointF ToDevice(double x, double y) const;
     QRect SurfaceRect() const;
+    // The pixels this context may change or read: the surface, or a band's rows.
+    QRect ClipRect() const;
+    // Row y of the surface in the image this context writes to.
+    QRgb* SurfaceRow(int y) const;
     // The surface pixel of a logical point; false when it lies off the surface.
     bool ToSurfacePixel(int x, int y, QPoint* pPixel) const;
     void Touch(const QRect& rect);
@@ -172,10 +195,12 @@ private:
     // Shapes (dc_shapes.cpp).
     double PenPixels() const;
     bool MakeFrame(int x1, int y1, int x2, int y2, DeviceFrame* pFrame) const;
+    bool FrameMissesClip(const DeviceFrame& frame) const;
     BOOL DrawArcShape(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4, int nKind);
 
     // Painting (dc_paint.cpp).
     void DrawPath(const DevicePath& path);
+    static bool MissesClip(const DevicePath& path, const QRect& rectClip);
     Ink PenInk() const;
     Ink BackInk() const;
     Ink BrushInk() const;
@@ -213,4 +238,8 @@ private:
 
     QRect m_rectTouched;
     CDCSink* m_pSink = nullptr;
+
+    bool m_bBand = false;
+    int m_nBandTop = 0;
+    QSize m_sizeBandSurface;
 };

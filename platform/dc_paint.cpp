@@ -87,8 +87,8 @@ CDC::Ink CDC::BrushInk() const
 
 void CDC::DrawPath(const DevicePath& path)
 {
-    const QRect rectSurface = SurfaceRect();
-    if (rectSurface.isEmpty() || path.vecPoints.empty())
+    const QRect rectSurface = ClipRect();
+    if (rectSurface.isEmpty() || path.vecPoints.empty() || MissesClip(path, rectSurface))
         return;
     CPixelSpans spansPen(rectSurface), spansGaps(rectSurface), spansFill(rectSurface);
     if (path.dPenWidth > 0) {
@@ -116,6 +116,23 @@ void CDC::DrawPath(const DevicePath& path)
     PaintSpans(spansPen, PenInk());
 }
 
+// Whether no pixel of the path, pen included, can reach the clip: a band
+// then skips a figure that lies in other rows at the cost of one pass.
+bool CDC::MissesClip(const DevicePath& path, const QRect& rectClip)
+{
+    double dTop = path.vecPoints.front().y(), dBottom = dTop;
+    double dLeft = path.vecPoints.front().x(), dRight = dLeft;
+    for (const QPointF& pt : path.vecPoints) {
+        dTop = std::min(dTop, pt.y());
+        dBottom = std::max(dBottom, pt.y());
+        dLeft = std::min(dLeft, pt.x());
+        dRight = std::max(dRight, pt.x());
+    }
+    const double dReach = path.dPenWidth / 2 + 2;
+    return dBottom + dReach < rectClip.top() || dTop - dReach > rectClip.bottom() ||
+           dRight + dReach < rectClip.left() || dLeft - dReach > rectClip.right();
+}
+
 void CDC::PaintSpans(CPixelSpans& spans, const Ink& ink)
 {
     spans.Normalise();
@@ -132,7 +149,7 @@ void CDC::PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink)
 {
     const bool bPlainCopy = ink.kind == Ink::Kind::Solid && m_nROP2 == R2_COPYPEN;
     // scanLine() checks and detaches on every call; once is enough.
-    uchar* pBits = m_pImage->bits();
+    uchar* pBits = reinterpret_cast<uchar*>(SurfaceRow(0));
     const qsizetype nStride = m_pImage->bytesPerLine();
     for (const PixelSpan& span : spans.Spans()) {
         QRgb* pRow = reinterpret_cast<QRgb*>(pBits + span.y * nStride);

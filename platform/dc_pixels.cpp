@@ -120,7 +120,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
     if (m_pImage) {
         // The grid and thread curves set tens of thousands of single pixels:
         // they go straight into the surface.
-        QRgb* pPixel = reinterpret_cast<QRgb*>(m_pImage->scanLine(nY)) + nX;
+        QRgb* pPixel = SurfaceRow(nY) + nX;
         rgb = *pPixel = ApplyRop(m_nROP2, ToRgb(color), *pPixel);
     } else if (QPainter* pPainter = OpenPainter()) {
         pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
@@ -140,12 +140,12 @@ COLORREF CDC::GetPixel(int x, int y) const
     QPoint ptPixel;
     if (!m_pImage || !ToSurfacePixel(x, y, &ptPixel))
         return CLR_INVALID;
-    return ToColorRef(m_pImage->pixel(ptPixel));
+    return ToColorRef(SurfaceRow(ptPixel.y())[ptPixel.x()]);
 }
 
 BOOL CDC::ExtFloodFill(int x, int y, COLORREF color, UINT nFillType)
 {
-    if (!m_pImage || (nFillType != FLOODFILLBORDER && nFillType != FLOODFILLSURFACE))
+    if (!m_pImage || m_bBand || (nFillType != FLOODFILLBORDER && nFillType != FLOODFILLSURFACE))
         return FALSE;
     QPoint ptSeed;
     if (!ToSurfacePixel(x, y, &ptSeed))
@@ -173,7 +173,8 @@ BOOL CDC::BitBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, i
 BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSrc, int ySrc,
                      int nSrcWidth, int nSrcHeight, DWORD dwRop)
 {
-    if (!m_pDevice || !pSrcDC || !pSrcDC->m_pImage || dwRop != SRCCOPY)
+    // A band holds only some rows of its surface: it is no source.
+    if (!m_pDevice || !pSrcDC || !pSrcDC->m_pImage || pSrcDC->m_bBand || dwRop != SRCCOPY)
         return FALSE;
     // Sums in 64 bits: a far corner may lie beyond the int range.
     const BlockAxis dstX{ToWholePixel(DeviceX(x)), ToWholePixel(DeviceX(double(x) + nWidth))};
@@ -184,7 +185,7 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
         return FALSE;
     const QRectF rectBlock(QPointF(std::min(dstX.dFrom, dstX.dTo), std::min(dstY.dFrom, dstY.dTo)),
                            QPointF(std::max(dstX.dFrom, dstX.dTo), std::max(dstY.dFrom, dstY.dTo)));
-    const QRect rectTarget = (rectBlock & QRectF(SurfaceRect())).toAlignedRect();
+    const QRect rectTarget = (rectBlock & QRectF(ClipRect())).toAlignedRect();
     if (rectTarget.isEmpty())
         return TRUE;
     // The copy is made first, so a block may be moved within one surface.
@@ -192,7 +193,7 @@ BOOL CDC::StretchBlt(int x, int y, int nWidth, int nHeight, CDC* pSrcDC, int xSr
     if (m_pImage) {
         for (int j = 0; j < rectTarget.height(); ++j)
             std::copy_n(reinterpret_cast<const QRgb*>(imageCopy.constScanLine(j)), rectTarget.width(),
-                        reinterpret_cast<QRgb*>(m_pImage->scanLine(rectTarget.top() + j)) + rectTarget.left());
+                        SurfaceRow(rectTarget.top() + j) + rectTarget.left());
     } else if (QPainter* pPainter = OpenPainter()) {
         pPainter->setCompositionMode(QPainter::CompositionMode_SourceOver);
         pPainter->drawImage(rectTarget.topLeft(), imageCopy);

@@ -45,6 +45,16 @@ bool CDC::MakeFrame(int x1, int y1, int x2, int y2, DeviceFrame* pFrame) const
     return true;
 }
 
+// Whether nothing inside the frame can reach the clip, so the curve's
+// points need not even be worked out (a band skips most shapes so).
+bool CDC::FrameMissesClip(const DeviceFrame& frame) const
+{
+    DevicePath path;
+    path.vecPoints = {{frame.dLeft, frame.dTop}, {frame.dRight, frame.dBottom}};
+    path.dPenWidth = frame.dPenWidth;
+    return MissesClip(path, ClipRect());
+}
+
 CPoint CDC::MoveTo(int x, int y)
 {
     const CPoint ptOld = m_ptCurrent;
@@ -93,6 +103,8 @@ BOOL CDC::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3)
         return TRUE;
     if (m_pSink)
         m_pSink->RoundRect(GetSinkState(), CRect(x1, y1, x2, y2), CSize(x3, y3));
+    if (FrameMissesClip(frame))
+        return TRUE;
     // The corner ellipse is x3 by y3 logical units, no larger than the box.
     const double dScale = m_nMapMode == MM_TEXT ? 1 : 1 / m_dUnitsPerPixel;
     const double rx = std::clamp((std::abs(double(x3)) * dScale - 1) / 2, 0.0, (frame.dRight - frame.dLeft) / 2);
@@ -120,6 +132,8 @@ BOOL CDC::Ellipse(int x1, int y1, int x2, int y2)
         return TRUE;
     if (m_pSink)
         m_pSink->Ellipse(GetSinkState(), CRect(x1, y1, x2, y2));
+    if (FrameMissesClip(frame))
+        return TRUE;
     const QPointF ptCentre((frame.dLeft + frame.dRight) / 2, (frame.dTop + frame.dBottom) / 2);
     DevicePath path;
     path.vecPoints = EllipseArcPoints(ptCentre, (frame.dRight - frame.dLeft) / 2,
@@ -142,6 +156,8 @@ BOOL CDC::DrawArcShape(int x1, int y1, int x2, int y2, int x3, int y3, int x4, i
         const CDCArcKind kind = nKind == kArc ? CDCArcKind::Arc : nKind == kChord ? CDCArcKind::Chord : CDCArcKind::Pie;
         m_pSink->ArcShape(GetSinkState(), kind, CRect(x1, y1, x2, y2), CPoint(x3, y3), CPoint(x4, y4));
     }
+    if (FrameMissesClip(frame))
+        return TRUE;
     const QPointF ptCentre((frame.dLeft + frame.dRight) / 2, (frame.dTop + frame.dBottom) / 2);
     const double a = (frame.dRight - frame.dLeft) / 2, b = (frame.dBottom - frame.dTop) / 2;
     const double dStart = RayParameter(a, b, DeviceX(x3) - ptCentre.x(), DeviceY(y3) - ptCentre.y());

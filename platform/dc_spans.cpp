@@ -23,10 +23,26 @@ void CPixelSpans::AddSpan(int y, int x0, int x1)
 
 void CPixelSpans::SortByRow()
 {
-    // Rows are few and known (the clip rectangle's), so the spans are
-    // counted into rows first and only each row's few spans are sorted.
-    const int nTop = m_rectClip.top();
-    std::vector<std::size_t> vecStart(std::size_t(m_rectClip.height()) + 1, 0);
+    const auto before = [](const PixelSpan& a, const PixelSpan& b) {
+        return a.y < b.y || (a.y == b.y && a.x0 < b.x0);
+    };
+    // Most shapes lay their rows top to bottom already.
+    if (std::is_sorted(m_vecSpans.begin(), m_vecSpans.end(), before))
+        return;
+    int nTop = m_vecSpans.front().y, nBottom = nTop;
+    for (const PixelSpan& span : m_vecSpans) {
+        nTop = std::min(nTop, span.y);
+        nBottom = std::max(nBottom, span.y);
+    }
+    const std::size_t nRows = std::size_t(std::int64_t(nBottom) - nTop + 1);
+    // Few spans over many rows: counting rows would cost more than sorting.
+    if (nRows > 4 * m_vecSpans.size()) {
+        std::sort(m_vecSpans.begin(), m_vecSpans.end(), before);
+        return;
+    }
+    // The spans are counted into their rows first and only each row's few
+    // spans are sorted.
+    std::vector<std::size_t> vecStart(nRows + 1, 0);
     for (const PixelSpan& span : m_vecSpans)
         ++vecStart[std::size_t(span.y - nTop) + 1];
     for (std::size_t i = 1; i < vecStart.size(); ++i)
@@ -46,7 +62,8 @@ void CPixelSpans::Normalise()
 {
     if (m_bNormal)
         return;
-    SortByRow();
+    if (!m_vecSpans.empty())
+        SortByRow();
     std::size_t nOut = 0;
     for (const PixelSpan& span : m_vecSpans) {
         if (nOut > 0) {

@@ -70,7 +70,7 @@ BOOL CDC::TextOut(int x, int y, const QString& strText)
         m_pSink->Text(GetSinkState(), CPoint(x, y), strText, font);
     const QFontMetrics metrics(font, m_pDevice);
     const QPointF ptDevice = ToDevice(x, y);
-    const QRect rectSurface = SurfaceRect();
+    const QRect rectSurface = ClipRect();
     // Text far off the surface is left out before any of it reaches Qt's
     // integer coordinates.
     const double dReach = 4.0 * (metrics.height() + std::abs(double(metrics.horizontalAdvance(strText))));

@@ -6,32 +6,6 @@
 
 namespace {
 
-// Position along a dash pattern: which run, and how much of it is left.
-struct DashCursor {
-    const std::vector<double>& vecRuns;
-    std::size_t nRun = 0;
-    double dLeft = 0;
-
-    DashCursor(const std::vector<double>& vecPattern, double dAt) : vecRuns(vecPattern)
-    {
-        double dPeriod = 0;
-        for (double d : vecRuns)
-            dPeriod += d;
-        double dPos = std::fmod(dAt, dPeriod);
-        while (dPos >= vecRuns[nRun]) {
-            dPos -= vecRuns[nRun];
-            nRun = (nRun + 1) % vecRuns.size();
-        }
-        dLeft = vecRuns[nRun] - dPos;
-    }
-    bool IsOn() const { return nRun % 2 == 0; }
-    void Next()
-    {
-        nRun = (nRun + 1) % vecRuns.size();
-        dLeft = vecRuns[nRun];
-    }
-};
-
 // Narrows [*pLo, *pHi] to the x where dMin <= dA * x + dB <= dMax.
 void NarrowToBand(double dA, double dB, double dMin, double dMax, double* pLo, double* pHi)
 {
@@ -159,25 +133,32 @@ bool AddDashedSegment(QPointF a, QPointF b, double dStart, double r,
     double t0, t1;
     if (!ClipParameters(a, b, rectNear, &t0, &t1))
         return false;
+    const double dFrom = t0 * dLen, dTo = t1 * dLen;
     // Distances are counted from this segment's start, where they stay
-    // exact however long the polyline before it was.
-    const double dTo = t1 * dLen;
-    DashCursor cursor(vecRuns, dStart + t0 * dLen);
-    for (double dAt = t0 * dLen;;) {
-        const double dRunEnd = std::min(dAt + cursor.dLeft, dTo);
-        if (cursor.IsOn()) {
-            const QPointF ptFrom = a + d * (dAt / dLen), ptTo = a + d * (dRunEnd / dLen);
+    // exact however long the polyline before it was. Every run's ends come
+    // from its period and place in the pattern alone, never from where the
+    // clip cut in: bands of one surface, clipped differently, then agree on
+    // each dash to the last bit.
+    std::vector<double> vecEnds{0};
+    for (double dRun : vecRuns)
+        vecEnds.push_back(vecEnds.back() + dRun);
+    const double dPeriod = vecEnds.back();
+    const double dPhase = std::fmod(dStart, dPeriod);
+    // One period early: the first one's start may round either way.
+    for (double k = std::floor((dFrom + dPhase) / dPeriod) - 1;; ++k) {
+        const double dBase = k * dPeriod - dPhase;
+        if (dBase >= dTo)
+            return false;
+        for (std::size_t j = 0; j + 1 < vecEnds.size(); j += 2) {
+            const double dLo = std::max(dBase + vecEnds[j], dFrom);
+            const double dHi = std::min(dBase + vecEnds[j + 1], dTo);
+            if (dLo >= dHi)
+                continue;
+            const QPointF ptFrom = a + d * (dLo / dLen), ptTo = a + d * (dHi / dLen);
             if (CapsuleCoversClip(ptFrom, ptTo, r, pOn->ClipRect()))
                 return true;
             AddCapsule(ptFrom, ptTo, r, pOn);
         }
-        // Runs end where the pattern says, not where subtracting rounded
-        // lengths would: a remainder too small to move past dAt would
-        // otherwise never be used up.
-        if (dRunEnd >= dTo)
-            return false;
-        dAt = dRunEnd;
-        cursor.Next();
     }
 }
 

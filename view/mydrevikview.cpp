@@ -58,6 +58,7 @@ CMyDrevikView::~CMyDrevikView()
     m_timerReplay.stop();
     if (IsPainting())
         EndSlices(false);
+    ShowBusyCursor(false);
     if (m_pDocument)
         m_pDocument->RemoveView(this);
     m_pDocument = nullptr;

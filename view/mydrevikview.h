@@ -41,6 +41,9 @@ class QPrinter;
 // kPaintSliceMs from the event loop, with progress shown.
 constexpr int kPaintFirstSliceMs = 500;
 constexpr int kPaintSliceMs = 50;
+// A redraw of at least this many figures takes more than a moment even in
+// bands on every core: the busy cursor shows from its start.
+constexpr int kBusyCursorFigures = 20000;
 
 class CMyDrevikView : public QAbstractScrollArea,
                       public CView,
@@ -112,6 +115,8 @@ public:
     int m_nFirstSliceMs = kPaintFirstSliceMs;
     // Stops a paint in slices; what is painted stays.
     void StopPainting();
+    // Whether the busy cursor shows for a paint of this view.
+    bool IsBusyCursorShown() const { return m_bBusyCursor; }
     // Repaints the surface inside a rectangle of surface pixels, exactly as
     // a full repaint would leave it there, and shows that rectangle.
     void RepaintSurfaceRect(const QRect& rectDevice);
@@ -321,6 +326,7 @@ private:
     void ComposeSurface(QImage* pImage);
     bool AdvanceHistoryByAdded(const CFigure* pFigure);
     void EndSlices(bool bStopped);
+    void ShowBusyCursor(bool bShow);
     bool eventFilter(QObject* pWatched, QEvent* pEvent) override;
     void BeginReplay();
     void FinishReplay();
@@ -352,6 +358,8 @@ private:
     bool m_bPaintReported = false;
     // The last full paint needed more than one slice.
     bool m_bPaintCostly = false;
+    // This view's busy cursor is on the application's cursor stack.
+    bool m_bBusyCursor = false;
     QImage m_imagePrintCanvas;
     int m_nPrintDpi = 0;
     int m_nPrintRenderDpi = 0;

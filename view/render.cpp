@@ -3,6 +3,7 @@
 
 #include "document/mydrevikdoc.h"
 #include "platform/dc.h"
+#include "view/bandpaint.h"
 
 #include <algorithm>
 #include <cmath>
@@ -28,6 +29,17 @@ void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles)
 
 int PaintFiguresFrom(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
                      const std::function<bool()>& fnGoOn)
+{
+    // Two bands a thread: a thread that another program holds up leaves
+    // part of its share to the others.
+    const int nThreads = GetPaintThreadCount();
+    if (nThreads > 1 && CanPaintInBands(pDC))
+        return PaintFiguresInBands(pDC, pDoc, bHandles, nFirst, 2 * nThreads, fnGoOn);
+    return PaintFiguresSerially(pDC, pDoc, bHandles, nFirst, fnGoOn);
+}
+
+int PaintFiguresSerially(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
+                         const std::function<bool()>& fnGoOn)
 {
     const int nCount = pDoc->GetVisibleCount();
     for (int i = std::max(nFirst, 0); i < nCount; ++i) {

@@ -30,10 +30,15 @@ void BeginFigurePainting(CDC* pDC);
 void PaintFigures(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles);
 // The same from visible figure nFirst on, while fnGoOn (asked before each
 // figure) says so, on the modes the caller's context holds: a paint in
-// parts carries them from part to part as one paint would. Returns the index of the first figure not painted: the
-// visible count when every figure is done.
+// parts carries them from part to part as one paint would. Returns the
+// index of the first figure not painted: the visible count when every
+// figure is done. An image surface is painted in bands on every core
+// (view/bandpaint.h), with the same pixels.
 int PaintFiguresFrom(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
                      const std::function<bool()>& fnGoOn);
+// The same on the calling thread alone, one figure after the other.
+int PaintFiguresSerially(CDC* pDC, CMyDrevikDoc* pDoc, bool bHandles, int nFirst,
+                         const std::function<bool()>& fnGoOn);
 
 // Draws the grid dots at multiples of the spacing over the canvas with
 // R2_MASKPENNOT, so black dots stay black on any background.

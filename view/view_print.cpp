@@ -7,12 +7,14 @@
 #include "view/printpages.h"
 #include "view/sharedprinter.h"
 
+#include <QApplication>
 #include <QPageSetupDialog>
 #include <QPainter>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QScopeGuard>
 
 #include <algorithm>
 #include <cmath>
@@ -159,6 +161,9 @@ void CMyDrevikView::PrintPage(QPainter* pPainter, int nPage, const QImage& image
 QImage CMyDrevikView::RenderCanvasForPrint(int nDpi)
 {
     const int nDpiUsed = std::max(1, nDpi);
+    // The whole canvas at printer resolution takes more than a moment.
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const auto restoreCursor = qScopeGuard([] { QApplication::restoreOverrideCursor(); });
     // One pixel more than the canvas holds the border on its right and bottom edges.
     QImage image(UnitsToPrinterPixels(m_sizeCanvas.cx, nDpiUsed) + 1,
                  UnitsToPrinterPixels(m_sizeCanvas.cy, nDpiUsed) + 1, QImage::Format_RGB32);

@@ -26,9 +26,13 @@ void CMyDrevikView::RedrawSurface()
     m_bCentre = GetDocument()->m_bCentre;
     m_nPaintNext = 0;
     m_elapsedPaint.start();
+    if (GetDocument()->GetVisibleCount() >= kBusyCursorFigures)
+        ShowBusyCursor(true);
     PaintSlice(m_nFirstSliceMs);
     m_bPaintCostly = IsPainting();
     if (IsPainting()) {
+        // The rest goes on from the event loop, and so does the wait.
+        ShowBusyCursor(true);
         qApp->installEventFilter(this);
         m_timerPaint.start();
     }
@@ -104,10 +108,24 @@ void CMyDrevikView::EndSlices(bool bStopped)
     const bool bReported = m_bPaintReported;
     m_timerPaint.stop();
     qApp->removeEventFilter(this);
+    ShowBusyCursor(false);
     m_nPaintNext = -1;
     m_bPaintReported = false;
     if (bReported)
         emit PaintEnded(bStopped, nDone, GetDocument() ? GetDocument()->GetVisibleCount() : nDone);
+}
+
+// Once on the stack and once off it, whichever way the paint ends (a
+// redraw that finishes at once ends its slices too).
+void CMyDrevikView::ShowBusyCursor(bool bShow)
+{
+    if (bShow == m_bBusyCursor)
+        return;
+    m_bBusyCursor = bShow;
+    if (bShow)
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        QApplication::restoreOverrideCursor();
 }
 
 // While a paint goes on in slices, Escape stops it wherever the focus is.
