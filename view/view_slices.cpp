@@ -65,16 +65,26 @@ void CMyDrevikView::PaintSlice(int nBudgetMs)
         dc.SetModes(m_modesPaint);
         // The pictures of the figures that later steps back start from are
         // taken as the paint passes their steps, before the grid goes on.
-        int nIndex = m_nPaintNext;
-        int nRung = CSurfaceHistory::NextRung(nIndex, nTotal);
-        m_nPaintNext = PaintFiguresFrom(&dc, pDoc, m_bDragPaste, m_nPaintNext, [&] {
-            if (nIndex == nRung) {
-                m_history.Offer(m_imageSurface, dc.GetModes(), nIndex, nTotal);
-                nRung = CSurfaceHistory::NextRung(nIndex + 1, nTotal);
+        // The paint stops at each such step so the picture is taken from
+        // finished pixels: bands paint a run only after planning it.
+        int nRung = CSurfaceHistory::NextRung(m_nPaintNext, nTotal);
+        bool bOutOfTime = false;
+        while (m_nPaintNext < nTotal && !bOutOfTime) {
+            if (m_nPaintNext == nRung) {
+                m_history.Offer(m_imageSurface, dc.GetModes(), m_nPaintNext, nTotal);
+                nRung = CSurfaceHistory::NextRung(m_nPaintNext + 1, nTotal);
             }
-            ++nIndex;
-            return std::exchange(bFirst, false) || !deadline.hasExpired();
-        });
+            int nIndex = m_nPaintNext;
+            m_nPaintNext = PaintFiguresFrom(&dc, pDoc, m_bDragPaste, m_nPaintNext, [&] {
+                if (nIndex == nRung)
+                    return false;
+                ++nIndex;
+                if (std::exchange(bFirst, false) || !deadline.hasExpired())
+                    return true;
+                bOutOfTime = true;
+                return false;
+            });
+        }
         m_modesPaint = dc.GetModes();
         if (m_nPaintNext >= nTotal) {
             m_history.SetCurrent(m_imageSurface, m_modesPaint, nTotal);
