@@ -148,7 +148,7 @@ void CFigure::MakeFillBrush(int nFillStyle)
 {
     CBrush brush;
     if (CreateFillBrush(brush, nFillStyle, m_color))
-        m_brush = brush;
+        m_brush.Set(brush);
 }
 
 void CFigure::DrawCentreCross(CDC* pDC) const

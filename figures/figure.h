@@ -2,6 +2,7 @@
 // and the fill brush, with the twelve operations every figure has.
 #pragma once
 
+#include "figures/figurebrush.h"
 #include "platform/gdi.h"
 #include "platform/object.h"
 #include "platform/types.h"
@@ -48,7 +49,7 @@ public:
     int m_x2 = 0;
     int m_y2 = 0;
     int m_nCorner = 0;
-    CBrush m_brush;
+    CFigureBrush m_brush;
     int m_bCentre = 0;
 
 protected:

@@ -30,7 +30,7 @@ CFillScope::CFillScope(CDC* pDC, CFigure* pFigure, int nFillStyle) : m_pDC(pDC)
     m_pOldPen = m_pDC->SelectObject(&m_pen);
     m_pDC->SetBkMode(TRANSPARENT);
     pFigure->MakeFillBrush(nFillStyle);
-    m_pOldBrush = m_pDC->SelectObject(&pFigure->m_brush);
+    m_pOldBrush = m_pDC->SelectObject(pFigure->m_brush.Get());
 }
 
 CFillScope::~CFillScope()
