@@ -2,6 +2,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -74,58 +75,59 @@ QString DecodeWindows1252(const QByteArray& bytes)
 
 CArchive::CArchive() : m_nMode(store) {}
 
-CArchive::CArchive(const QByteArray& bytes) : m_nMode(load), m_buffer(bytes) {}
-
-void CArchive::Write(const char* pData, qsizetype nSize)
+CArchive::CArchive(const QByteArray& bytes)
+    : m_nMode(load), m_buffer(bytes), m_pRead(m_buffer.constData()), m_pReadEnd(m_pRead + m_buffer.size())
 {
-    if (!IsStoring()) {
-        m_bBad = true;
+}
+
+const QByteArray& CArchive::GetBuffer() const
+{
+    if (IsStoring() && m_pWrite) {
+        const qsizetype nUsed = m_pWrite - m_buffer.constData();
+        if (m_buffer.size() != nUsed)
+            m_buffer.truncate(nUsed);
+        // No room left: the next write regrows the buffer, apart from any
+        // copy the caller keeps of these bytes.
+        m_pWrite = const_cast<char*>(m_buffer.constData()) + nUsed;
+        m_pWriteEnd = m_pWrite;
+    }
+    return m_buffer;
+}
+
+void CArchive::SetBad()
+{
+    m_bBad = true;
+    m_pRead = m_pReadEnd;
+}
+
+void CArchive::WriteSlow(const char* pData, qsizetype nSize)
+{
+    if (!IsStoring() || nSize < 0) {
+        SetBad();
         return;
     }
-    m_buffer.append(pData, nSize);
+    if (nSize == 0)
+        return;
+    const qsizetype nUsed = m_pWrite ? m_pWrite - m_buffer.constData() : 0;
+    // Doubling keeps a drawing of a million figures to a few dozen
+    // reallocations.
+    const qsizetype nRoom = std::max({nUsed + nSize, qsizetype(4096), 2 * m_buffer.size()});
+    m_buffer.resize(nRoom);
+    char* pBase = m_buffer.data();
+    m_pWrite = pBase + nUsed;
+    m_pWriteEnd = pBase + nRoom;
+    std::memcpy(m_pWrite, pData, size_t(nSize));
+    m_pWrite += nSize;
 }
 
-bool CArchive::Read(char* pData, qsizetype nSize)
+bool CArchive::ReadSlow(char* pData, qsizetype nSize)
 {
-    if (m_bBad || !IsLoading() || nSize < 0 || nSize > BytesLeft()) {
-        m_bBad = true;
-        std::memset(pData, 0, size_t(nSize > 0 ? nSize : 0));
-        return false;
-    }
-    std::memcpy(pData, m_buffer.constData() + m_nPos, size_t(nSize));
-    m_nPos += nSize;
-    return true;
+    if (nSize == 0 && !m_bBad && IsLoading())
+        return true;
+    SetBad();
+    std::memset(pData, 0, size_t(nSize > 0 ? nSize : 0));
+    return false;
 }
-
-namespace {
-
-template <typename T>
-void WriteLittleEndian(CArchive& ar, T value)
-{
-    char bytes[sizeof(T)];
-    qToLittleEndian(value, bytes);
-    ar.Write(bytes, sizeof(T));
-}
-
-template <typename T>
-void ReadLittleEndian(CArchive& ar, T& value)
-{
-    char bytes[sizeof(T)];
-    ar.Read(bytes, sizeof(T));
-    value = qFromLittleEndian<T>(bytes);
-}
-
-}  // namespace
-
-CArchive& CArchive::operator<<(std::int32_t n) { WriteLittleEndian(*this, n); return *this; }
-CArchive& CArchive::operator<<(std::uint32_t n) { WriteLittleEndian(*this, n); return *this; }
-CArchive& CArchive::operator<<(std::uint16_t n) { WriteLittleEndian(*this, n); return *this; }
-CArchive& CArchive::operator<<(std::uint8_t n) { WriteLittleEndian(*this, n); return *this; }
-
-CArchive& CArchive::operator>>(std::int32_t& n) { ReadLittleEndian(*this, n); return *this; }
-CArchive& CArchive::operator>>(std::uint32_t& n) { ReadLittleEndian(*this, n); return *this; }
-CArchive& CArchive::operator>>(std::uint16_t& n) { ReadLittleEndian(*this, n); return *this; }
-CArchive& CArchive::operator>>(std::uint8_t& n) { ReadLittleEndian(*this, n); return *this; }
 
 void CArchive::WriteStringLength(std::uint32_t nLength)
 {
@@ -160,7 +162,7 @@ bool CArchive::ReadStringLength(std::uint32_t& nLength, bool& bWide)
         }
         // The wide mark comes once, in front of the real length.
         if (bWide || m_bBad) {
-            m_bBad = true;
+            SetBad();
             return false;
         }
         bWide = true;
@@ -196,10 +198,10 @@ CArchive& CArchive::operator>>(QString& str)
     // really there before allocating anything for it.
     const qint64 nBytes = qint64(nLength) * (bWide ? 2 : 1);
     if (nBytes > BytesLeft()) {
-        m_bBad = true;
+        SetBad();
         return *this;
     }
-    const char* pData = m_buffer.constData() + m_nPos;
+    const char* pData = m_pRead;
     if (bWide) {
         str.resize(qsizetype(nLength));
         for (qsizetype i = 0; i < qsizetype(nLength); ++i)
@@ -207,6 +209,6 @@ CArchive& CArchive::operator>>(QString& str)
     } else {
         str = DecodeWindows1252(QByteArray(pData, qsizetype(nBytes)));
     }
-    m_nPos += qsizetype(nBytes);
+    m_pRead += qsizetype(nBytes);
     return *this;
 }
