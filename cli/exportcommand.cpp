@@ -1,6 +1,7 @@
 // korvada-cli export: the visible drawing as a PNG or an SVG file.
 #include "cli/clicommands.h"
 
+#include "cli/cliapplication.h"
 #include "document/mydrevikdoc.h"
 #include "view/export/exportdrawing.h"
 
@@ -18,6 +19,8 @@ int ExportCommand(const QString& strDrawing, const QString& strOut, std::optiona
     if (!OpenDrawing(doc, strDrawing))
         return kCliBadInput;
     doc.m_nStep = nStep.value_or(doc.GetCount() - 1);
+    // Export measures and draws text through the fonts of the platform.
+    EnsureGuiApplication();
     const QByteArray bytes = ExportDrawingBytes(&doc, format, dScale);
     if (bytes.isEmpty()) {
         PrintError(QStringLiteral("Cannot make the image of %1 at scale %2.").arg(strDrawing).arg(dScale));
