@@ -108,16 +108,26 @@ void CArchive::WriteSlow(const char* pData, qsizetype nSize)
     }
     if (nSize == 0)
         return;
-    const qsizetype nUsed = m_pWrite ? m_pWrite - m_buffer.constData() : 0;
     // Doubling keeps a drawing of a million figures to a few dozen
     // reallocations.
-    const qsizetype nRoom = std::max({nUsed + nSize, qsizetype(4096), 2 * m_buffer.size()});
-    m_buffer.resize(nRoom);
-    char* pBase = m_buffer.data();
-    m_pWrite = pBase + nUsed;
-    m_pWriteEnd = pBase + nRoom;
+    Grow(std::max({nSize, qsizetype(4096), m_buffer.size()}));
     std::memcpy(m_pWrite, pData, size_t(nSize));
     m_pWrite += nSize;
+}
+
+void CArchive::Reserve(qsizetype nBytes)
+{
+    if (IsStoring() && nBytes > m_pWriteEnd - m_pWrite)
+        Grow(nBytes);
+}
+
+void CArchive::Grow(qsizetype nRoom)
+{
+    const qsizetype nUsed = m_pWrite ? m_pWrite - m_buffer.constData() : 0;
+    m_buffer.resize(nUsed + nRoom);
+    char* pBase = m_buffer.data();
+    m_pWrite = pBase + nUsed;
+    m_pWriteEnd = pBase + nUsed + nRoom;
 }
 
 bool CArchive::ReadSlow(char* pData, qsizetype nSize)

@@ -47,6 +47,10 @@ public:
     CArchive& operator>>(std::uint8_t& n) { return Get(n); }
     CArchive& operator>>(QString& str);
 
+    // Makes room for nBytes more bytes at once. Room that is never
+    // written is never touched, so a generous guess costs no memory.
+    void Reserve(qsizetype nBytes);
+
     void Write(const char* pData, qsizetype nSize)
     {
         // A million figures make ten million fields: the common case, room
@@ -86,6 +90,7 @@ private:
     }
 
     void WriteSlow(const char* pData, qsizetype nSize);
+    void Grow(qsizetype nRoom);
     bool ReadSlow(char* pData, qsizetype nSize);
     // The length prefix of the string field: 1, 3 or 7 bytes; on reading,
     // bWide tells that the UTF-16 mark came before it.
