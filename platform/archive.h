@@ -7,6 +7,7 @@
 #include "platform/types.h"
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 #include <QtEndian>
 
@@ -20,6 +21,10 @@ public:
     // the bytes it is given.
     CArchive();
     explicit CArchive(const QByteArray& bytes);
+    // A storing archive that hands its bytes on to pDevice in large blocks
+    // instead of holding them all; Flush() hands on the last one. Its
+    // GetBuffer() holds no drawing.
+    explicit CArchive(QIODevice* pDevice);
     CArchive(const CArchive&) = delete;
     CArchive& operator=(const CArchive&) = delete;
 
@@ -31,6 +36,9 @@ public:
     qsizetype BytesLeft() const { return m_pRead ? m_pReadEnd - m_pRead : 0; }
     bool IsBad() const { return m_bBad; }
     void SetBad();
+    // Writes what the device archive holds back; false when the device has
+    // refused any block, now or before.
+    bool Flush();
 
     CArchive& operator<<(std::int32_t n) { return Put(n); }
     CArchive& operator<<(std::uint32_t n) { return Put(n); }
@@ -91,6 +99,8 @@ private:
 
     void WriteSlow(const char* pData, qsizetype nSize);
     void Grow(qsizetype nRoom);
+    // Device archive: the block so far goes to the device, the room stays.
+    void WriteBlock();
     bool ReadSlow(char* pData, qsizetype nSize);
     // The length prefix of the string field: 1, 3 or 7 bytes; on reading,
     // bWide tells that the UTF-16 mark came before it.
@@ -109,6 +119,9 @@ private:
     const char* m_pRead = nullptr;
     const char* m_pReadEnd = nullptr;
     bool m_bBad = false;
+    // Device archive: where the blocks go, and whether one was refused.
+    QIODevice* m_pDevice = nullptr;
+    bool m_bDeviceFailed = false;
 };
 
 // Windows-1252, the program's ANSI code page.

@@ -5,6 +5,8 @@
 
 #include "platform/archive.h"
 
+#include <QBuffer>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -125,4 +127,52 @@ TEST(ArchiveBuffer, largeMixedDrawingStoresTheSameBytesAfterLoading)
     CArchive arAgain;
     SerializeFigures(arAgain, loaded);
     EXPECT_TRUE(arAgain.GetBuffer() == bytes) << "sizes " << arAgain.GetBuffer().size() << " and " << bytes.size();
+
+    // The same drawing handed to a device in blocks: more than two blocks'
+    // worth, so that records straddle the block edges.
+    ASSERT_GT(bytes.size(), 2 << 20);
+    QBuffer device;
+    device.open(QIODevice::WriteOnly);
+    CArchive arDevice(&device);
+    SerializeFigures(arDevice, loaded);
+    EXPECT_TRUE(arDevice.Flush());
+    EXPECT_TRUE(device.data() == bytes) << "sizes " << device.data().size() << " and " << bytes.size();
 }
+
+namespace {
+
+struct DeviceCase {
+    const char* pszName;
+    qsizetype nText;     // the length of a text written between two words
+    bool bWritable;      // whether the device takes the bytes
+};
+
+class ArchiveBufferDevice : public ::testing::TestWithParam<DeviceCase> {};
+
+}  // namespace
+
+// Texts shorter and longer than a block arrive in order; a device that
+// refuses its bytes makes the flush fail, not the format.
+TEST_P(ArchiveBufferDevice, blocksArriveInOrderOrTheFlushFails)
+{
+    const DeviceCase& test = GetParam();
+    const QString strText(test.nText, QLatin1Char('k'));
+    CArchive arMemory;
+    arMemory << std::uint32_t(0x01020304) << strText << std::uint32_t(0x05060708);
+
+    QBuffer device;
+    device.open(test.bWritable ? QIODevice::WriteOnly : QIODevice::ReadOnly);
+    CArchive arDevice(&device);
+    arDevice << std::uint32_t(0x01020304) << strText << std::uint32_t(0x05060708);
+    EXPECT_EQ(arDevice.Flush(), test.bWritable);
+    EXPECT_FALSE(arDevice.IsBad());
+    if (test.bWritable)
+        EXPECT_TRUE(device.data() == arMemory.GetBuffer()) << "sizes " << device.data().size();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Blocks, ArchiveBufferDevice,
+    ::testing::Values(DeviceCase{"shortText", 10, true}, DeviceCase{"textOfAWholeBlock", 1 << 20, true},
+                      DeviceCase{"textOfThreeBlocks", 3 << 20, true}, DeviceCase{"refusingDevice", 10, false},
+                      DeviceCase{"refusingDeviceLongText", 3 << 20, false}),
+    [](const ::testing::TestParamInfo<DeviceCase>& info) { return std::string(info.param.pszName); });
