@@ -11,6 +11,9 @@
 
 IMPLEMENT_SERIAL(CFigure, 2)
 
+// The slots of figurememory.cpp are aligned to 8 bytes.
+static_assert(alignof(CFigure) <= 8);
+
 namespace {
 
 constexpr int kReach = 100;        // end-point window, strictly less than

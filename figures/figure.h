@@ -3,6 +3,7 @@
 #pragma once
 
 #include "figures/figurebrush.h"
+#include "figures/figurememory.h"
 #include "platform/gdi.h"
 #include "platform/object.h"
 #include "platform/types.h"
@@ -25,6 +26,11 @@ class CFigure : public CObject {
 public:
     CFigure() = default;
     ~CFigure() override = default;
+
+    // Figures live in slabs of their own (figurememory.h). The virtual
+    // destructor hands the size of the figure's real class to delete.
+    static void* operator new(std::size_t nSize) { return AllocateFigureMemory(nSize); }
+    static void operator delete(void* p, std::size_t nSize) noexcept { FreeFigureMemory(p, nSize); }
 
     void Serialize(CArchive& ar) override;
     virtual void Draw(CDC* pDC);
