@@ -1,8 +1,11 @@
 #include "cli/clicommands.h"
 
+#include "cli/cliapplication.h"
 #include "cli/drawingjson.h"
 #include "cli/figurejsonreader.h"
 #include "document/mydrevikdoc.h"
+#include "figures/measure.h"
+#include "figures/text.h"
 #include "knuckle/knucklefigures.h"
 #include "platform/archive.h"
 #include "platform/dc.h"
@@ -13,6 +16,7 @@
 #include <QFile>
 #include <QImage>
 
+#include <algorithm>
 #include <cerrno>
 #include <functional>
 #include <cstdio>
@@ -37,6 +41,9 @@ int WriteOutput(const QString& strPath, const std::function<bool(QIODevice&)>& f
 }
 
 namespace {
+
+// 96 dots per inch.
+constexpr int kPngDotsPerMeter = 3780;
 
 // The JSON file, or standard input for "-"; its name as messages give it.
 bool OpenInput(QFile& file, const QString& strPath, QString& strShown)
@@ -74,6 +81,16 @@ bool FlushStdout()
     PrintError(QStringLiteral("Cannot write standard output: %1")
                    .arg(QString::fromLocal8Bit(std::strerror(errno != 0 ? errno : EIO))));
     return false;
+}
+
+// Text and measured lines are the only figures that draw text, and so the
+// only ones that need the font database.
+bool DrawsText(const FigureArray& figures)
+{
+    return std::any_of(figures.begin(), figures.end(), [](const std::unique_ptr<CFigure>& pFigure) {
+        const CRuntimeClass* pClass = pFigure->GetRuntimeClass();
+        return pClass == RUNTIME_CLASS(CText) || pClass == RUNTIME_CLASS(CMeasure);
+    });
 }
 
 }  // namespace
@@ -139,11 +156,13 @@ int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid
     // As after Last Step, or as after stepping to figure nStep; the
     // document's step rule clamps a step beyond the last figure.
     doc.m_nStep = nStep.value_or(doc.GetCount() - 1);
+    if (DrawsText(doc.m_figures))
+        EnsureGuiApplication();
 
     // A few bytes of back references can repeat a costly figure for hours;
     // the time limit is asked before each figure.
     int nPainted = 0;
-    const QImage image =
+    QImage image =
         PaintCanvasImage(&doc, bGrid, false, [&deadline] { return !deadline.hasExpired(); }, &nPainted);
     if (image.isNull()) {
         PrintError(QStringLiteral("Painting %1 took longer than %2 seconds (%3 of %4 figures painted); "
@@ -154,6 +173,10 @@ int RenderCommand(const QString& strDrawing, const QString& strImage, bool bGrid
                        .arg(doc.GetVisibleCount()));
         return kCliBadInput;
     }
+    // The 96 dots per inch of the screen the canvas was made for, whether or
+    // not a GUI application (which would give the image its screen's) runs.
+    image.setDotsPerMeterX(kPngDotsPerMeter);
+    image.setDotsPerMeterY(kPngDotsPerMeter);
     return WriteOutput(strImage, [&image](QIODevice& file) { return image.save(&file, "PNG"); });
 }
 

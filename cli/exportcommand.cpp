@@ -1,6 +1,7 @@
 // korvada-cli export: the visible drawing as a PNG, PDF, SVG or DXF file.
 #include "cli/clicommands.h"
 
+#include "cli/cliapplication.h"
 #include "document/mydrevikdoc.h"
 #include "view/export/exportdrawing.h"
 #include "view/export/exportpdf.h"
@@ -21,6 +22,8 @@ int ExportCommand(const QString& strDrawing, const QString& strOut, std::optiona
     if (!OpenDrawing(doc, strDrawing))
         return kCliBadInput;
     doc.m_nStep = nStep.value_or(doc.GetCount() - 1);
+    // Export measures and draws text through the fonts of the platform.
+    EnsureGuiApplication();
     // The pages are those of the printer the program prints on by default.
     const QByteArray bytes = bPages ? ExportDrawingPdfPages(&doc, PrinterPagesOf(SharedPrinter()))
                                     : ExportDrawingBytes(&doc, format, dScale);

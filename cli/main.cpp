@@ -1,8 +1,9 @@
 // korvada-cli: reads, writes and paints drawings for scripts, without a
 // display.
+#include "cli/cliapplication.h"
 #include "cli/clicommands.h"
 
-#include <QGuiApplication>
+#include <QCoreApplication>
 
 #include <cstdio>
 #include <new>
@@ -21,17 +22,17 @@ void KeepSeriousMessages(QtMsgType nType, const QMessageLogContext& context, con
 
 int main(int argc, char** argv)
 {
-    // Painting needs a platform plugin; the offscreen one needs no display.
+    // Text needs a platform plugin; the offscreen one needs no display.
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     qInstallMessageHandler(KeepSeriousMessages);
-    QGuiApplication app(argc, argv);
+    CCliApplication app(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("korvada-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KORVADA_VERSION));
     // A hostile file can ask for more memory than there is; that is a bad
     // input like any other, not a crash.
     try {
-        return RunCli(QCoreApplication::arguments());
+        return RunCli(app.Arguments());
     } catch (const std::bad_alloc&) {
         // Nothing that allocates: the memory has just run out.
         std::fputs("out of memory\n", stderr);

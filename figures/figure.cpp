@@ -12,6 +12,9 @@
 
 IMPLEMENT_SERIAL(CFigure, 2)
 
+// The slots of figurememory.cpp are aligned to 8 bytes.
+static_assert(alignof(CFigure) <= 8);
+
 namespace {
 
 constexpr int kReach = 100;        // end-point window, strictly less than
@@ -162,7 +165,7 @@ void CFigure::KeepFillBrush(const CBrush& brush)
                        dataOld.color == dataNew.color && dataOld.nHatch == dataNew.nHatch &&
                        dataOld.pattern == dataNew.pattern;
     if (!bSame)
-        m_brush = brush;
+        m_brush.Set(brush);
 }
 
 void CFigure::DrawCentreCross(CDC* pDC) const

@@ -2,6 +2,8 @@
 // and the fill brush, with the twelve operations every figure has.
 #pragma once
 
+#include "figures/figurebrush.h"
+#include "figures/figurememory.h"
 #include "platform/gdi.h"
 #include "platform/object.h"
 #include "platform/types.h"
@@ -24,6 +26,11 @@ class CFigure : public CObject {
 public:
     CFigure() = default;
     ~CFigure() override = default;
+
+    // Figures live in slabs of their own (figurememory.h). The virtual
+    // destructor hands the size of the figure's real class to delete.
+    static void* operator new(std::size_t nSize) { return AllocateFigureMemory(nSize); }
+    static void operator delete(void* p, std::size_t nSize) noexcept { FreeFigureMemory(p, nSize); }
 
     void Serialize(CArchive& ar) override;
     virtual void Draw(CDC* pDC);
@@ -52,7 +59,7 @@ public:
     int m_x2 = 0;
     int m_y2 = 0;
     int m_nCorner = 0;
-    CBrush m_brush;
+    CFigureBrush m_brush;
     int m_bCentre = 0;
 
 protected:

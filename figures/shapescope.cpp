@@ -32,7 +32,7 @@ CFillScope::CFillScope(CDC* pDC, CFigure* pFigure, int nFillStyle) : m_pDC(pDC)
     m_pDC->SetBkMode(TRANSPARENT);
     // The shape is filled from a brush of its own: other threads painting
     // the same figure may be storing theirs in the figure meanwhile.
-    CBrush* pBrush = &pFigure->m_brush;
+    CBrush* pBrush = pFigure->m_brush.Get();
     if (CreateFillBrush(m_brush, nFillStyle, pFigure->m_color)) {
         pFigure->KeepFillBrush(m_brush);
         pBrush = &m_brush;

@@ -97,18 +97,26 @@ BOOL CDocument::OnOpenDocument(const QString& strPathName, QString* pstrError)
 
 BOOL CDocument::OnSaveDocument(const QString& strPathName, QString* pstrError)
 {
-    CArchive ar;
-    Serialize(ar);
-    // A drawing the writer could not express must not replace the old file.
-    if (ar.IsBad()) {
+    // The drawing goes to the file as it is stored, a block at a time,
+    // rather than as one copy of the whole file in memory first.
+    bool bTooLarge = false;
+    QString strReason;
+    const bool bSaved = SaveWholeFile(
+        strPathName,
+        [this, &bTooLarge](QIODevice& file) {
+            CArchive ar(&file);
+            Serialize(ar);
+            bTooLarge = ar.IsBad();
+            return !bTooLarge && ar.Flush();
+        },
+        &strReason);
+    // A drawing the writer could not express has not replaced the old file.
+    if (bTooLarge) {
         if (pstrError)
             *pstrError = QStringLiteral("Cannot save %1: the drawing is too large for the file format.").arg(strPathName);
         return FALSE;
     }
-    const QByteArray& bytes = ar.GetBuffer();
-    QString strReason;
-    if (!SaveWholeFile(strPathName, [&bytes](QIODevice& file) { return file.write(bytes) == bytes.size(); },
-                       &strReason)) {
+    if (!bSaved) {
         if (pstrError)
             *pstrError = QStringLiteral("Cannot save %1: %2").arg(strPathName, strReason);
         return FALSE;

@@ -5,8 +5,13 @@
 
 namespace {
 
+constexpr qsizetype kReservePerFigure = 52;
+
 void StoreFigures(CArchive& ar, const FigureArray& figures)
 {
+    // Most records are 30 to 50 bytes with their tag; a text may need more,
+    // and the buffer grows for it.
+    ar.Reserve(qsizetype(figures.size()) * kReservePerFigure + 8);
     CFigureWriter writer(ar);
     writer.WriteCount(figures.size());
     for (const std::unique_ptr<CFigure>& pFigure : figures) {

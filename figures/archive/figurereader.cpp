@@ -3,6 +3,8 @@
 
 #include "platform/archive.h"
 
+#include <algorithm>
+
 namespace {
 // A class name of this many bytes or more is not one of ours.
 constexpr std::uint16_t kMaxNameLength = 64;
@@ -32,21 +34,33 @@ bool CFigureReader::ReadCount(std::uint32_t& nCount)
     // hold ends the load here, before anything is allocated for it.
     if (m_ar.IsBad() || qint64(nCount) > m_ar.BytesLeft() / kMinEntrySize)
         return Fail();
+    // Most entries are objects: one index each, and a few more for classes.
+    m_objects.reserve(nCount + 32);
     return true;
 }
 
-const CFigureReader::Entry* CFigureReader::FindEntry(std::uint32_t nIndex) const
+const CRuntimeClass* CFigureReader::FindClass(std::uint32_t nIndex) const
 {
-    if (nIndex < m_nFirstIndex || nIndex - m_nFirstIndex >= m_entries.size())
-        return nullptr;
-    return &m_entries[nIndex - m_nFirstIndex];
+    const auto it = std::lower_bound(m_classes.begin(), m_classes.end(), nIndex,
+                                     [](const auto& entry, std::uint32_t n) { return entry.first < n; });
+    return it != m_classes.end() && it->first == nIndex ? it->second : nullptr;
 }
 
-bool CFigureReader::TakeIndex(const Entry& entry)
+CFigure* CFigureReader::FindObject(std::uint32_t nIndex) const
 {
-    if (std::uint64_t(m_nFirstIndex) + m_entries.size() >= kIndexLimit)
+    if (nIndex < m_nFirstIndex || nIndex - m_nFirstIndex >= m_objects.size())
+        return nullptr;
+    return m_objects[nIndex - m_nFirstIndex];
+}
+
+bool CFigureReader::TakeIndex(const CRuntimeClass* pClass, CFigure* pObject)
+{
+    const std::uint64_t nIndex = std::uint64_t(m_nFirstIndex) + m_objects.size();
+    if (nIndex >= kIndexLimit)
         return Fail();
-    m_entries.push_back(entry);
+    if (!pObject)
+        m_classes.emplace_back(std::uint32_t(nIndex), pClass);
+    m_objects.push_back(pObject);
     return true;
 }
 
@@ -68,9 +82,7 @@ bool CFigureReader::ReadFigure(std::unique_ptr<CFigure>& pFigure)
         pClass = ReadClassDescription();
     } else {
         // A class tag must name a class; an object's index is not one.
-        const Entry* pEntry = FindEntry(nFullTag & ~kBigClassTag);
-        if (pEntry && !pEntry->pObject)
-            pClass = pEntry->pClass;
+        pClass = FindClass(nFullTag & ~kBigClassTag);
     }
     if (!pClass)
         return Fail();
@@ -90,7 +102,7 @@ const CRuntimeClass* CFigureReader::ReadClassDescription()
     const CRuntimeClass* pClass = FindFigureClass(szName, nLength);
     if (!pClass || pClass->m_wSchema != nSchema)
         return nullptr;
-    if (!TakeIndex(Entry{pClass, nullptr}))
+    if (!TakeIndex(pClass, nullptr))
         return nullptr;
     return pClass;
 }
@@ -101,28 +113,27 @@ bool CFigureReader::ReadReference(std::uint32_t nIndex, std::unique_ptr<CFigure>
     // caller leaves it out.
     if (nIndex == 0)
         return true;
-    const Entry* pEntry = FindEntry(nIndex);
-    if (!pEntry || !pEntry->pObject)
+    const CFigure* pObject = FindObject(nIndex);
+    if (!pObject)
         return Fail();
     // The document owns each figure once: a second mention of an object
     // becomes a figure of its own with the same record.
-    pFigure = CopyFigure(*pEntry->pObject);
+    pFigure = CopyFigure(*pObject);
     return pFigure != nullptr || Fail();
 }
 
 bool CFigureReader::ReadObject(const CRuntimeClass* pClass, std::unique_ptr<CFigure>& pFigure)
 {
-    std::unique_ptr<CObject> pObject(pClass->CreateObject());
-    auto* pNew = dynamic_cast<CFigure*>(pObject.get());
+    // Every class the reader finds is a figure class (FindFigureClass).
+    auto* pNew = static_cast<CFigure*>(pClass->CreateObject());
     if (!pNew)
         return Fail();
-    pObject.release();
     pFigure.reset(pNew);
-    if (!TakeIndex(Entry{pClass, pNew}))
+    if (!TakeIndex(pClass, pNew))
         return false;
     pNew->Serialize(m_ar);
     if (m_ar.IsBad()) {
-        m_entries.pop_back();
+        m_objects.pop_back();
         pFigure.reset();
         return false;
     }

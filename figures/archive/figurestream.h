@@ -7,7 +7,7 @@
 
 #include <cstdint>
 #include <memory>
-#include <unordered_map>
+#include <utility>
 #include <vector>
 
 class CArchive;
@@ -39,7 +39,9 @@ private:
 
     CArchive& m_ar;
     std::uint32_t m_nNextIndex;
-    std::unordered_map<const CRuntimeClass*, std::uint32_t> m_classIndex;
+    // The index each class took, in the order written: a drawing names a
+    // handful of classes, so a short search beats hashing every figure.
+    std::vector<std::pair<const CRuntimeClass*, std::uint32_t>> m_classIndex;
 };
 
 class CFigureReader {
@@ -56,19 +58,20 @@ public:
     bool ReadFigure(std::unique_ptr<CFigure>& pFigure);
 
 private:
-    struct Entry {
-        const CRuntimeClass* pClass;
-        CFigure* pObject;  // null for a class entry
-    };
-
     bool Fail();
-    const Entry* FindEntry(std::uint32_t nIndex) const;
-    bool TakeIndex(const Entry& entry);
+    // The class that took nIndex, or null when no class did.
+    const CRuntimeClass* FindClass(std::uint32_t nIndex) const;
+    // The object that took nIndex, or null when no object did.
+    CFigure* FindObject(std::uint32_t nIndex) const;
+    bool TakeIndex(const CRuntimeClass* pClass, CFigure* pObject);
     const CRuntimeClass* ReadClassDescription();
     bool ReadReference(std::uint32_t nIndex, std::unique_ptr<CFigure>& pFigure);
     bool ReadObject(const CRuntimeClass* pClass, std::unique_ptr<CFigure>& pFigure);
 
     CArchive& m_ar;
     std::uint32_t m_nFirstIndex;
-    std::vector<Entry> m_entries;  // the entry of index m_nFirstIndex + i
+    // The object of index m_nFirstIndex + i, null where a class took it.
+    std::vector<CFigure*> m_objects;
+    // The classes with the indexes they took, in rising index order.
+    std::vector<std::pair<std::uint32_t, const CRuntimeClass*>> m_classes;
 };

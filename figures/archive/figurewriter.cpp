@@ -2,6 +2,7 @@
 
 #include "platform/archive.h"
 
+#include <algorithm>
 #include <cstring>
 
 CFigureWriter::CFigureWriter(CArchive& ar, std::uint32_t nFirstIndex)
@@ -35,12 +36,13 @@ bool CFigureWriter::WriteFigure(CFigure* pFigure)
         return true;
     }
     const CRuntimeClass* pClass = pFigure->GetRuntimeClass();
-    const auto it = m_classIndex.find(pClass);
+    const auto it = std::find_if(m_classIndex.begin(), m_classIndex.end(),
+                                 [pClass](const auto& entry) { return entry.first == pClass; });
     if (it == m_classIndex.end()) {
         std::uint32_t nClassIndex = 0;
         if (!TakeIndex(nClassIndex))
             return false;
-        m_classIndex.emplace(pClass, nClassIndex);
+        m_classIndex.emplace_back(pClass, nClassIndex);
         const auto nLength = std::uint16_t(std::strlen(pClass->m_lpszClassName));
         m_ar << kNewClassTag << std::uint16_t(pClass->m_wSchema) << nLength;
         m_ar.Write(pClass->m_lpszClassName, nLength);
