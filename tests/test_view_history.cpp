@@ -7,6 +7,7 @@
 #include "figures/floodfill.h"
 #include "figures/line.h"
 #include "figures/rectangles.h"
+#include "view/bandpaint.h"
 #include "view/surfacehistory.h"
 
 #include <string>
@@ -195,6 +196,11 @@ struct StepCostTest : HistoryTest, ::testing::WithParamInterface<CostCase> {};
 TEST_P(StepCostTest, StepPaintsOnlyTheChange)
 {
     const CostCase& c = GetParam();
+    // Counted on one thread: bands would draw each figure once per band.
+    SetPaintThreadCount(1);
+    struct ThreadsBack {
+        ~ThreadsBack() { SetPaintThreadCount(0); }
+    } threadsBack;
     for (int i = 0; i < 3000; ++i)
         doc.m_figures.push_back(std::make_unique<CCountedLine>(
             (i * 37) % 26000, -((i * 53) % 19000), (i * 37) % 26000 + 800, -((i * 53) % 19000) - 600, RGB(0, 0, 255), 1 + i % 3, i % 5));
