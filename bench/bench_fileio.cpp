@@ -8,6 +8,7 @@
 // - Memory: resident bytes per straight line after loading 1,000,000 of
 //   them, less before, over N; and the heap's own count beside it.
 #include "bench/benchdrawing.h"
+#include "bench/benchmemory.h"
 
 #include "document/mydrevikdoc.h"
 #include "platform/archive.h"
@@ -15,8 +16,12 @@
 
 #include <QDir>
 #include <QFile>
+#include <QCoreApplication>
+#include <QProcess>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
+
+#include <cstdio>
 
 #include <malloc.h>
 #include <unistd.h>
@@ -104,32 +109,41 @@ QByteArray LineBytes(int nFigures)
     return ar.GetBuffer();
 }
 
-// Loads from memory, so the counters see the figures and not the file.
+// Loads from memory, so the counters see the figures and not the file. The
+// memory is measured in a fresh process: figures come from slabs that stay
+// with the process, so a second load in this one would reuse the first's.
 void BM_LoadLines(benchmark::State& state)
 {
     const int nFigures = int(state.range(0));
     const QByteArray bytes = LineBytes(nFigures);
-    double dResident = 0;
-    double dHeap = 0;
     for (auto _ : state) {
-        state.PauseTiming();
-        // Memory freed by earlier cases goes back first, so the growth
-        // measured is the figures' own.
-        malloc_trim(0);
-        const long nResidentBefore = ResidentBytes();
-        const size_t nHeapBefore = mallinfo2().uordblks;
-        state.ResumeTiming();
         auto pDoc = std::make_unique<CMyDrevikDoc>();
         CArchive ar(bytes);
         pDoc->Serialize(ar);
         state.PauseTiming();
-        dResident = double(ResidentBytes() - nResidentBefore) / nFigures;
-        dHeap = double(mallinfo2().uordblks - nHeapBefore) / nFigures;
         pDoc.reset();
         state.ResumeTiming();
     }
-    state.counters["bytes_per_figure"] = dResident;
-    state.counters["heap_bytes_per_figure"] = dHeap;
+    // The child reads the file, so it never makes (and frees) the figures
+    // that wrote it.
+    QTemporaryDir dir;
+    const QString strFile = dir.filePath(QStringLiteral("lines.kvd"));
+    QFile file(strFile);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size()) {
+        state.SkipWithError("the lines could not be written");
+        return;
+    }
+    file.close();
+    QProcess process;
+    process.start(QCoreApplication::applicationFilePath(), {QString::fromLatin1(kLinesResidentFlag), strFile});
+    process.waitForFinished(-1);
+    const QList<QByteArray> values = process.readAllStandardOutput().simplified().split(' ');
+    if (process.exitCode() != 0 || values.size() != 2) {
+        state.SkipWithError("the memory of the lines could not be measured");
+        return;
+    }
+    state.counters["bytes_per_figure"] = values[0].toDouble();
+    state.counters["heap_bytes_per_figure"] = values[1].toDouble();
 }
 
 void BM_LoadLines_Floor(benchmark::State& state)
@@ -153,3 +167,21 @@ BENCHMARK(BM_Save)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->
 BENCHMARK(BM_Save_Floor)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LoadLines)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(3);
 BENCHMARK(BM_LoadLines_Floor)->Arg(1000000)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1)->Repetitions(3);
+
+int MeasureLinesResident(const char* pszFile)
+{
+    QFile file(QString::fromLocal8Bit(pszFile));
+    if (!file.open(QIODevice::ReadOnly))
+        return 1;
+    const QByteArray bytes = file.readAll();
+    malloc_trim(0);
+    const long nResidentBefore = ResidentBytes();
+    const size_t nHeapBefore = mallinfo2().uordblks;
+    CMyDrevikDoc doc;
+    CArchive ar(bytes);
+    doc.Serialize(ar);
+    const double dResident = double(ResidentBytes() - nResidentBefore) / doc.GetCount();
+    const double dHeap = double(mallinfo2().uordblks - nHeapBefore) / doc.GetCount();
+    std::printf("%.1f %.1f\n", dResident, dHeap);
+    return doc.GetCount() > 0 ? 0 : 1;
+}

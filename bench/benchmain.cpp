@@ -2,6 +2,7 @@
 // and the ratio of their medians. A case BM_<Name> pairs with the floor
 // BM_<Name>_Floor of the same arguments; the floor is the least our stack
 // could do for the same work, measured in the same process and run.
+#include "bench/benchmemory.h"
 #include "bench/benchreport.h"
 #include "bench/benchview.h"
 
@@ -33,6 +34,8 @@ int main(int argc, char** argv)
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    if (argc == 3 && std::strcmp(argv[1], kLinesResidentFlag) == 0)
+        return MeasureLinesResident(argv[2]);
 
     // Medians need repetitions; five unless asked otherwise. The costly
     // cases set fewer of their own.

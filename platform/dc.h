@@ -21,6 +21,7 @@
 class CDCSink;
 struct CDCSinkState;
 class CPixelSpans;
+struct PixelSpan;
 class QFont;
 class QImage;
 class QPainter;
@@ -206,6 +207,7 @@ private:
     Ink BrushInk() const;
     void PaintSpans(CPixelSpans& spans, const Ink& ink);
     void PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink);
+    void PaintTileSpan(QRgb* pRow, const PixelSpan& span, const QImage& imageTile) const;
     void PaintSpansThroughPainter(const CPixelSpans& spans, const Ink& ink);
 
     // The pixels a flood fill painted, handed to the sink (dc_sink.cpp).

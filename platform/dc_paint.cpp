@@ -2,16 +2,55 @@
 
 #include "platform/dc_impl.h"
 #include "platform/dc_raster.h"
+#include "platform/dc_spans.h"
 
 #include <QImage>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
 // Devices other than images are painted in bands of this many rows, each
 // an image of its own, so a page never needs one huge buffer.
 constexpr int kBandRows = 128;
+
+// A pattern's rows laid end to end as long as the longest span, so a span
+// copied over the surface is one block copy from the right offset.
+class CTileRows {
+public:
+    CTileRows(const QImage* pTile, const CPixelSpans& spans)
+    {
+        if (!pTile)
+            return;
+        m_nTileWidth = pTile->width();
+        m_nTileHeight = pTile->height();
+        int nLongest = 0;
+        for (const PixelSpan& span : spans.Spans())
+            nLongest = std::max(nLongest, span.x1 - span.x0 + 1);
+        m_nRowLength = nLongest + m_nTileWidth;
+        m_vecRows.resize(std::size_t(m_nRowLength) * std::size_t(m_nTileHeight));
+        for (int y = 0; y < m_nTileHeight; ++y) {
+            const QRgb* pTileRow = reinterpret_cast<const QRgb*>(pTile->constScanLine(y));
+            QRgb* pRow = m_vecRows.data() + std::size_t(y) * std::size_t(m_nRowLength);
+            for (int x = 0; x < m_nRowLength; ++x)
+                pRow[x] = pTileRow[x % m_nTileWidth] | 0xFF000000u;
+        }
+    }
+    // Tiles are aligned to the surface's pixel grid, as device brushes are.
+    void CopyInto(QRgb* pRow, const PixelSpan& span) const
+    {
+        const QRgb* pFrom = m_vecRows.data() + std::size_t(span.y % m_nTileHeight) * std::size_t(m_nRowLength) +
+                            span.x0 % m_nTileWidth;
+        std::copy_n(pFrom, span.x1 - span.x0 + 1, pRow + span.x0);
+    }
+
+private:
+    int m_nTileWidth = 1;
+    int m_nTileHeight = 1;
+    int m_nRowLength = 0;
+    std::vector<QRgb> m_vecRows;
+};
 
 }  // namespace
 
@@ -151,10 +190,18 @@ void CDC::PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink)
     // scanLine() checks and detaches on every call; once is enough.
     uchar* pBits = reinterpret_cast<uchar*>(SurfaceRow(0));
     const qsizetype nStride = m_pImage->bytesPerLine();
+    const CTileRows tileRows(ink.kind == Ink::Kind::Tile && m_nROP2 == R2_COPYPEN ? ink.pTile : nullptr, spans);
     for (const PixelSpan& span : spans.Spans()) {
         QRgb* pRow = reinterpret_cast<QRgb*>(pBits + span.y * nStride);
         if (bPlainCopy) {
             std::fill(pRow + span.x0, pRow + span.x1 + 1, ink.rgb | 0xFF000000u);
+            continue;
+        }
+        if (ink.kind == Ink::Kind::Tile) {
+            if (m_nROP2 == R2_COPYPEN)
+                tileRows.CopyInto(pRow, span);
+            else
+                PaintTileSpan(pRow, span, *ink.pTile);
             continue;
         }
         for (int x = span.x0; x <= span.x1; ++x) {
@@ -162,6 +209,21 @@ void CDC::PaintSpansOnImage(const CPixelSpans& spans, const Ink& ink)
             if (ink.At(x, span.y, &rgb))
                 pRow[x] = ApplyRop(m_nROP2, rgb, pRow[x]);
         }
+    }
+}
+
+// A pattern fill walks its tile's row beside the span, as Ink::At would
+// find it pixel by pixel: a whole-canvas fill spent most of its time
+// looking the tile up.
+void CDC::PaintTileSpan(QRgb* pRow, const PixelSpan& span, const QImage& imageTile) const
+{
+    const int nTileWidth = imageTile.width();
+    const QRgb* pTileRow = reinterpret_cast<const QRgb*>(imageTile.constScanLine(span.y % imageTile.height()));
+    int xTile = span.x0 % nTileWidth;
+    for (int x = span.x0; x <= span.x1; ++x) {
+        pRow[x] = ApplyRop(m_nROP2, pTileRow[xTile] | 0xFF000000u, pRow[x]);
+        if (++xTile == nTileWidth)
+            xTile = 0;
     }
 }
 

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 namespace {
@@ -23,47 +24,78 @@ struct FillRule {
     bool Takes(QRgb rgb) const { return ((rgb & kRgbMask) == rgbTarget) != bBorder; }
 };
 
+// Pixels still open to the fill: 1 where the rule takes the pixel and no
+// span holds it yet. One pass over the surface that the compiler runs on
+// whole vectors; the search then works on bytes alone.
+std::vector<std::uint8_t> OpenPixels(const QImage& image, const FillRule& rule)
+{
+    const int nWidth = image.width(), nHeight = image.height();
+    std::vector<std::uint8_t> vecOpen(std::size_t(nWidth) * std::size_t(nHeight));
+    const QRgb rgbTarget = rule.rgbTarget;
+    const std::uint8_t nIfTarget = rule.bBorder ? 0 : 1;
+    for (int y = 0; y < nHeight; ++y) {
+        const QRgb* pRow = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        std::uint8_t* pOpen = vecOpen.data() + std::size_t(y) * std::size_t(nWidth);
+        for (int x = 0; x < nWidth; ++x)
+            pOpen[x] = ((pRow[x] & kRgbMask) == rgbTarget) ? nIfTarget : std::uint8_t(1 - nIfTarget);
+    }
+    return vecOpen;
+}
+
+// The first open byte in [x, xEnd), or xEnd; eight bytes at a time, as a
+// row the fill came from is closed over its whole length.
+int FirstOpen(const std::uint8_t* pOpen, int x, int xEnd)
+{
+    while (x < xEnd && (x & 7) != 0 && !pOpen[x])
+        ++x;
+    while (x + 8 <= xEnd) {
+        std::uint64_t nWord;
+        std::memcpy(&nWord, pOpen + x, sizeof nWord);
+        if (nWord != 0)
+            break;
+        x += 8;
+    }
+    while (x < xEnd && !pOpen[x])
+        ++x;
+    return x;
+}
+
+// The first closed byte in [x, xEnd), or xEnd.
+int FirstClosed(const std::uint8_t* pOpen, int x, int xEnd)
+{
+    const void* pFound = std::memchr(pOpen + x, 0, std::size_t(xEnd - x));
+    return pFound ? int(static_cast<const std::uint8_t*>(pFound) - pOpen) : xEnd;
+}
+
 // The 4-connected region around the seed, row by row: each span found is
-// marked at once, and only the first pixel of each run of takeable pixels
+// closed at once, and only the first pixel of each run of open pixels
 // above and below it is queued, so the queue stays small and nothing
-// recurses. Rows are reached through one base pointer: asking the image for
-// a row per pixel took most of a whole-canvas fill.
+// recurses.
 void FindRegion(const QImage& image, int xSeed, int ySeed, const FillRule& rule, CPixelSpans* pRegion)
 {
     const int nWidth = image.width(), nHeight = image.height();
-    const uchar* pBits = image.constBits();
-    const qsizetype nStride = image.bytesPerLine();
-    std::vector<std::uint8_t> vecMarked(std::size_t(nWidth) * std::size_t(nHeight), 0);
-    const auto pixelsOf = [&](int y) { return reinterpret_cast<const QRgb*>(pBits + nStride * y); };
-    const auto marksOf = [&](int y) { return vecMarked.data() + std::size_t(y) * std::size_t(nWidth); };
+    std::vector<std::uint8_t> vecOpen = OpenPixels(image, rule);
+    const auto openOf = [&](int y) { return vecOpen.data() + std::size_t(y) * std::size_t(nWidth); };
     std::vector<QPoint> vecQueue{QPoint(xSeed, ySeed)};
     while (!vecQueue.empty()) {
         const QPoint pt = vecQueue.back();
         vecQueue.pop_back();
-        const QRgb* pRow = pixelsOf(pt.y());
-        std::uint8_t* pMarks = marksOf(pt.y());
-        const auto takes = [&](int x) { return !pMarks[x] && rule.Takes(pRow[x]); };
-        if (!takes(pt.x()))
+        std::uint8_t* pOpen = openOf(pt.y());
+        if (!pOpen[pt.x()])
             continue;
-        int xLeft = pt.x(), xRight = pt.x();
-        while (xLeft > 0 && takes(xLeft - 1))
+        int xLeft = pt.x();
+        while (xLeft > 0 && pOpen[xLeft - 1])
             --xLeft;
-        while (xRight + 1 < nWidth && takes(xRight + 1))
-            ++xRight;
-        std::fill(pMarks + xLeft, pMarks + xRight + 1, std::uint8_t(1));
+        const int xRight = FirstClosed(pOpen, pt.x(), nWidth) - 1;
+        std::memset(pOpen + xLeft, 0, std::size_t(xRight - xLeft + 1));
         pRegion->AddSpan(pt.y(), xLeft, xRight);
         for (int y : {pt.y() - 1, pt.y() + 1}) {
             if (y < 0 || y >= nHeight)
                 continue;
-            const QRgb* pNextRow = pixelsOf(y);
-            const std::uint8_t* pNextMarks = marksOf(y);
-            bool bInRun = false;
-            for (int x = xLeft; x <= xRight; ++x) {
-                const bool bTakes = !pNextMarks[x] && rule.Takes(pNextRow[x]);
-                if (bTakes && !bInRun)
-                    vecQueue.emplace_back(x, y);
-                bInRun = bTakes;
-            }
+            const std::uint8_t* pNextOpen = openOf(y);
+            for (int x = FirstOpen(pNextOpen, xLeft, xRight + 1); x <= xRight;
+                 x = FirstOpen(pNextOpen, FirstClosed(pNextOpen, x, xRight + 1), xRight + 1))
+                vecQueue.emplace_back(x, y);
         }
     }
 }
