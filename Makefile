@@ -102,6 +102,12 @@ fuzz-build: $(FUZZ_STAMP)
 # BENCH_ARGS passes options on, e.g. BENCH_ARGS=--benchmark_filter=Load
 bench: build
 	$(BUILD)/korvada-bench $(BENCH_ARGS)
+	@echo; echo "korvada-cli render against its floor, whole processes, medians of 11:"
+	@mkdir -p $(BUILD)/bench-render
+	@for n in 1000 10000 100000; do \
+	  python3 bench/cli-start/make_drawing.py $$n $(BUILD)/bench-render/mixed_$$n.kvd; done
+	python3 bench/cli-start/compare_render.py $(BUILD)/korvada-cli $(BUILD)/korvada-render-floor \
+	  $(BUILD)/bench-render 11 1000,10000,100000
 
 clean:
 	rm -rf $(BUILD)
