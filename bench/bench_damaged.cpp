@@ -9,24 +9,12 @@
 
 #include <QDir>
 #include <QFile>
-#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
 namespace {
-
-void EnsureGuiApplication()
-{
-    static int s_nArgc = 1;
-    static char s_szName[] = "korvada-bench";
-    static char* s_argv[] = {s_szName, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication s_app(s_nArgc, s_argv);
-    }
-}
 
 void AppendU32(QByteArray& bytes, std::uint32_t n)
 {
@@ -87,7 +75,6 @@ BENCHMARK(BM_LoadSeventyThousandFigures)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAndPaintSeventyThousandFigures(benchmark::State& state)
 {
-    EnsureGuiApplication();
     const QByteArray bytes = SeventyThousandLines();
     for (auto _ : state)
         LoadAndPaint(bytes);
@@ -96,7 +83,6 @@ BENCHMARK(BM_LoadAndPaintSeventyThousandFigures)->Unit(benchmark::kMillisecond);
 
 void BM_LoadAndPaintHostileDrawings(benchmark::State& state)
 {
-    EnsureGuiApplication();
     const std::vector<QByteArray> drawings = DrawingsIn(QStringLiteral("damaged"));
     for (auto _ : state)
         for (const QByteArray& bytes : drawings)
@@ -110,7 +96,6 @@ BENCHMARK(BM_LoadAndPaintHostileDrawings)->Unit(benchmark::kMillisecond);
 // under a second.
 void BM_LoadAndPaintDrawingsTheFuzzerFoundSlow(benchmark::State& state)
 {
-    EnsureGuiApplication();
     const std::vector<QByteArray> drawings = DrawingsIn(QStringLiteral("fuzz"));
     for (auto _ : state)
         for (const QByteArray& bytes : drawings)

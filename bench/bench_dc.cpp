@@ -2,27 +2,13 @@
 // a flood fill of a whole surface, and many lines.
 #include "platform/dc.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <benchmark/benchmark.h>
 
 namespace {
 
-// Painting needs a GUI application (fonts, image formats) in this process.
-void EnsureApplication()
-{
-    static int s_nArgc = 1;
-    static char s_szName[] = "korvada-bench";
-    static char* s_argv[] = {s_szName, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication s_app(s_nArgc, s_argv);
-    }
-}
-
 void BM_GridDots(benchmark::State& state)
 {
-    EnsureApplication();
     QImage image(1024, 768, QImage::Format_RGB32);
     image.fill(Qt::white);
     CDC dc(&image);
@@ -38,7 +24,6 @@ BENCHMARK(BM_GridDots);
 
 void BM_FloodFillWholeSurface(benchmark::State& state)
 {
-    EnsureApplication();
     QImage image(1024, 768, QImage::Format_RGB32);
     CDC dc(&image);
     CBrush brush;
@@ -56,7 +41,6 @@ BENCHMARK(BM_FloodFillWholeSurface);
 
 void BM_ThousandLines(benchmark::State& state)
 {
-    EnsureApplication();
     QImage image(1024, 768, QImage::Format_RGB32);
     image.fill(Qt::white);
     CDC dc(&image);

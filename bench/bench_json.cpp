@@ -11,7 +11,6 @@
 #include <rapidjson/filereadstream.h>
 #include <rapidjson/filewritestream.h>
 
-#include <QGuiApplication>
 #include <QFile>
 #include <QTemporaryDir>
 #include <benchmark/benchmark.h>
@@ -22,19 +21,6 @@
 namespace {
 
 constexpr std::size_t kStreamBuffer = 1 << 16;
-
-// Texts load with fonts, which need a GUI application in this process;
-// the other cases of the suite paint in the same one.
-void EnsureApplication()
-{
-    static int s_nArgc = 1;
-    static char s_szName[] = "korvada-bench";
-    static char* s_argv[] = {s_szName, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication s_app(s_nArgc, s_argv);
-    }
-}
 
 // The drawing of N mixed figures and its JSON as dump writes it, made once
 // per N for every case that reads them.
@@ -89,7 +75,6 @@ void RunDump(benchmark::State& state, const JsonBenchFiles& files)
 
 void BM_Dump(benchmark::State& state)
 {
-    EnsureApplication();
     const JsonBenchFiles& files = FilesFor(int(state.range(0)));
     for (auto _ : state)
         RunDump(state, files);
@@ -99,7 +84,6 @@ void BM_Dump(benchmark::State& state)
 // nothing built in between.
 void BM_Dump_Floor(benchmark::State& state)
 {
-    EnsureApplication();
     const QByteArray path = FilesFor(int(state.range(0))).m_strJson.toLocal8Bit();
     std::vector<char> inBuffer(kStreamBuffer);
     std::vector<char> outBuffer(kStreamBuffer);
@@ -122,7 +106,6 @@ void BM_Dump_Floor(benchmark::State& state)
 // What korvada-cli pack does, the drawing's bytes to /dev/null.
 void BM_Pack(benchmark::State& state)
 {
-    EnsureApplication();
     const JsonBenchFiles& files = FilesFor(int(state.range(0)));
     for (auto _ : state) {
         QFile json(files.m_strJson);
@@ -143,7 +126,6 @@ void BM_Pack(benchmark::State& state)
 // cost no more than a few times writing them out.
 void BM_Pack_Floor(benchmark::State& state)
 {
-    EnsureApplication();
     const JsonBenchFiles& files = FilesFor(int(state.range(0)));
     for (auto _ : state)
         RunDump(state, files);

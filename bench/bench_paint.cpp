@@ -10,7 +10,6 @@
 #include "view/bandpaint.h"
 #include "view/render.h"
 
-#include <QGuiApplication>
 #include <QImage>
 #include <QPainter>
 #include <QPainterPath>
@@ -23,17 +22,6 @@
 #include <vector>
 
 namespace {
-
-void EnsurePaintApplication()
-{
-    static int s_nArgc = 1;
-    static char s_szName[] = "korvada-bench";
-    static char* s_argv[] = {s_szName, nullptr};
-    if (!QGuiApplication::instance()) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        static QGuiApplication s_app(s_nArgc, s_argv);
-    }
-}
 
 // One drawing per size for the whole run: building it is not painting.
 CMyDrevikDoc& BenchDocument(int nFigures)
@@ -245,7 +233,6 @@ void DrawFloor(QImage* pImage, const std::vector<FloorShape>& vecShapes)
 
 void BM_Paint(benchmark::State& state)
 {
-    EnsurePaintApplication();
     CMyDrevikDoc& doc = BenchDocument(int(state.range(0)));
     SetPaintThreadCount(int(state.range(1)));
     state.counters["threads"] = GetPaintThreadCount();
@@ -265,7 +252,6 @@ void BM_Paint(benchmark::State& state)
 
 void BM_Paint_Floor(benchmark::State& state)
 {
-    EnsurePaintApplication();
     const std::vector<FloorShape> vecShapes = RecordFloor(BenchDocument(int(state.range(0))));
     QImage image = NewCanvas();
     for (auto _ : state) {
