@@ -266,11 +266,11 @@ JsonReadStatus ReadFiguresJson(QIODevice& device, FigureArray& figures, QString*
 {
     JsonReadStream stream(device);
     FigureJsonHandler handler(stream);
-    // Iterative: nesting costs the reader heap, not the call stack. Full
-    // precision: a number like 2147483647.0000001 is judged as its exact
-    // double, as any other reader sees it.
-    constexpr unsigned kFlags =
-        rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag | rapidjson::kParseFullPrecisionFlag;
+    // Iterative: nesting costs the reader heap, not the call stack. Normal
+    // precision (a few units in the last place) is exact for every whole
+    // number a field holds; the library's full-precision path turns a long
+    // run of zeros such as 0.000000000000000000000 into a wrong value.
+    constexpr unsigned kFlags = rapidjson::kParseIterativeFlag | rapidjson::kParseValidateEncodingFlag;
     rapidjson::GenericReader<rapidjson::UTF8<>, rapidjson::UTF16<char16_t>, ThrowingAllocator> reader;
     const rapidjson::ParseResult result = reader.Parse<kFlags>(stream, handler);
     if (stream.ReadFailed()) {

@@ -4,6 +4,7 @@
 #include "document/mydrevikdoc.h"
 #include "platform/archive.h"
 #include "platform/dc.h"
+#include "view/bandpaint.h"
 #include "view/render.h"
 
 #include <QGuiApplication>
@@ -45,6 +46,10 @@ extern "C" int LLVMFuzzerInitialize(int* pArgc, char*** pArgv)
     static char szName[] = "korvada-fuzz-load";
     static char* argv[] = {szName, nullptr};
     static QGuiApplication app(nArgc, argv);
+    // One thread: a finding must replay the same way, and the application
+    // is never destroyed, so helper threads would end the run holding their
+    // font caches. The tests prove bands paint what one thread paints.
+    SetPaintThreadCount(1);
     return 0;
 }
 

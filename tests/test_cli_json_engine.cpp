@@ -192,6 +192,11 @@ TEST(CliJsonEngine, packAcceptsEveryFormOfTheSameValue)
                                         R"("m_color":5,"m_nWidth":1,"m_nPenStyle":-0})")},
         {"escapedKeysAndClass", Figures(R"({"\u0063lass":"CLin\u0065","m_x1":1,"m_y1":2,"m_x2":3,"m_y2":4,)"
                                         R"("m_color":5,"m_nWidth":1,"m_nPen\u0053tyle":0})")},
+        // Long digit runs: the library's full-precision path made a wrong
+        // value of an all-zero run.
+        {"longDigitRuns", Figures(R"({"class":"CLine","m_x1":0.0000000000000000000000000000000000000000,)"
+                                  R"("m_y1":20000000000000000000000e-22,"m_x2":3.00000000000000000000000,)"
+                                  R"("m_y2":4,"m_color":5,"m_nWidth":1,"m_nPenStyle":0})")},
         {"keysInAnyOrder", Figures(R"({"m_nPenStyle":0,"m_nWidth":1,"m_color":5,"m_y2":4,"m_x2":3,"m_y1":2,)"
                                    R"("m_x1":1,"class":"CLine"})")},
     };
