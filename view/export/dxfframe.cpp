@@ -217,28 +217,28 @@ void WriteBlockRecords(CDxfWriter& w)
     w.Text(0, "ENDTAB");
 }
 
-void WriteBlock(CDxfWriter& w, const char* pszName, unsigned nBegin, unsigned nEnd, unsigned nRecord, bool bPaper)
+// What BLOCK and ENDBLK both begin with: handle, owner, space and layer.
+void WriteBlockEntityHead(CDxfWriter& w, const char* pszType, unsigned nHandle, unsigned nRecord, bool bPaper)
 {
-    w.Text(0, "BLOCK");
-    w.Handle(5, nBegin);
+    w.Text(0, pszType);
+    w.Handle(5, nHandle);
     w.Handle(330, nRecord);
     w.Text(100, "AcDbEntity");
     if (bPaper)
         w.Int(67, 1);
     w.Text(8, "0");
+}
+
+void WriteBlock(CDxfWriter& w, const char* pszName, unsigned nBegin, unsigned nEnd, unsigned nRecord, bool bPaper)
+{
+    WriteBlockEntityHead(w, "BLOCK", nBegin, nRecord, bPaper);
     w.Text(100, "AcDbBlockBegin");
     w.Text(2, pszName);
     w.Int(70, 0);
     w.Point3(10, 0, 0, 0);
     w.Text(3, pszName);
     w.Text(1, "");
-    w.Text(0, "ENDBLK");
-    w.Handle(5, nEnd);
-    w.Handle(330, nRecord);
-    w.Text(100, "AcDbEntity");
-    if (bPaper)
-        w.Int(67, 1);
-    w.Text(8, "0");
+    WriteBlockEntityHead(w, "ENDBLK", nEnd, nRecord, bPaper);
     w.Text(100, "AcDbBlockEnd");
 }
 

@@ -63,6 +63,12 @@ DxfPoint CDxfSink::ToDxf(const CDCSinkState& state, double x, double y) const
     return {dX / 100, (m_sizeCanvas.cy - dDown) / 100};
 }
 
+CDxfSink::DxfEllipse CDxfSink::EllipseOfBox(const CDCSinkState& state, const CRect& rect) const
+{
+    const DxfPoint p1 = ToDxf(state, rect.left, rect.top), p2 = ToDxf(state, rect.right, rect.bottom);
+    return {{(p1.x + p2.x) / 2, (p1.y + p2.y) / 2}, std::abs(p2.x - p1.x) / 2, std::abs(p2.y - p1.y) / 2};
+}
+
 double CDxfSink::ToMillimetres(const CDCSinkState& state, double dLength) const
 {
     return dLength * (state.nMapMode == MM_TEXT ? state.dUnitsPerPixel : 1.0) / 100;
@@ -217,9 +223,7 @@ void CDxfSink::Ellipse(const CDCSinkState& state, const CRect& rect)
     FlushPixels();
     if (!Draws(state))
         return;
-    const DxfPoint p1 = ToDxf(state, rect.left, rect.top), p2 = ToDxf(state, rect.right, rect.bottom);
-    const DxfPoint c{(p1.x + p2.x) / 2, (p1.y + p2.y) / 2};
-    const double a = std::abs(p2.x - p1.x) / 2, b = std::abs(p2.y - p1.y) / 2;
+    const auto [c, a, b] = EllipseOfBox(state, rect);
     if (a == 0 && b == 0)
         return;
     if (a == 0 || b == 0) {
@@ -239,9 +243,7 @@ void CDxfSink::ArcShape(const CDCSinkState& state, CDCArcKind kind, const CRect&
     FlushPixels();
     if (!Draws(state))
         return;
-    const DxfPoint p1 = ToDxf(state, rect.left, rect.top), p2 = ToDxf(state, rect.right, rect.bottom);
-    const DxfPoint c{(p1.x + p2.x) / 2, (p1.y + p2.y) / 2};
-    const double a = std::abs(p2.x - p1.x) / 2, b = std::abs(p2.y - p1.y) / 2;
+    const auto [c, a, b] = EllipseOfBox(state, rect);
     if (a <= 0 || b <= 0)
         return;
     // Where the rays through the two points meet the ellipse, as

@@ -47,6 +47,12 @@ public:
 
 private:
     DxfPoint ToDxf(const CDCSinkState& state, double x, double y) const;
+    // The ellipse a box holds: centre and half axes in millimetres.
+    struct DxfEllipse {
+        DxfPoint c;
+        double a, b;
+    };
+    DxfEllipse EllipseOfBox(const CDCSinkState& state, const CRect& rect) const;
     // A logical length in millimetres.
     double ToMillimetres(const CDCSinkState& state, double dLength) const;
     bool Draws(const CDCSinkState& state) const;
